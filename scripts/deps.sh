@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tessary needs that are not there yet; does nothing when all are.
+# Usage: scripts/deps.sh [build|run|test]
+set -euo pipefail
+
+build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libfluidsynth-dev
+            libsndfile1-dev timgm6mb-soundfont fonts-dejavu-core)
+run_pkgs=(qt6-qpa-plugins libqt6multimedia6)
+test_pkgs=(xauth desktop-file-utils appstream)
+
+want=("${build_pkgs[@]}")
+case "${1:-build}" in
+  run)  want+=("${run_pkgs[@]}") ;;
+  test) want+=("${run_pkgs[@]}" "${test_pkgs[@]}") ;;
+  build) ;;
+  *) echo "usage: $0 [build|run|test]" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${want[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+# No recommends: keeps the large SoundFont and unrelated extras out.
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,82 @@
+// The splash window.
+#include "app/splash.h"
+
+#include "board/board_geometry.h"
+#include "imagery/logo.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+frmSplash::frmSplash(std::function<void()> startProgram, QWidget *parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_startProgram(std::move(startProgram))
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(twipsToPixels(5100), twipsToPixels(2535));
+
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Raised);
+    frame->setLineWidth(2);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(6, 6, 6, 6);
+    outer->addWidget(frame);
+
+    auto *logo = new QLabel(frame);
+    logo->setObjectName(QStringLiteral("imgLogo"));
+    logo->setPixmap(QPixmap::fromImage(drawLogo(96, devicePixelRatioF())));
+    m_lblProductName = new QLabel(frame);
+    m_lblProductName->setObjectName(QStringLiteral("lblProductName"));
+    QFont titleFont = m_lblProductName->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 2.2);
+    titleFont.setBold(true);
+    m_lblProductName->setFont(titleFont);
+    m_lblVersion = new QLabel(frame);
+    m_lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    auto *company = new QLabel(QStringLiteral("Orvane.Works"), frame);
+    company->setObjectName(QStringLiteral("lblCompany"));
+    auto *legal = new QLabel(QStringLiteral("Copyright \u00a9 2026 Orvane.Works. All rights reserved."), frame);
+    legal->setObjectName(QStringLiteral("lblCopyright"));
+    QFont small = legal->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    legal->setFont(small);
+
+    auto *grid = new QGridLayout(frame);
+    grid->addWidget(logo, 0, 0, 3, 1, Qt::AlignCenter);
+    grid->addWidget(m_lblProductName, 0, 1, Qt::AlignLeft | Qt::AlignBottom);
+    grid->addWidget(m_lblVersion, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(company, 2, 1, Qt::AlignLeft | Qt::AlignBottom);
+    grid->addWidget(legal, 3, 0, 1, 2, Qt::AlignCenter);
+
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(1000);
+    connect(m_timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+    Form_Load();
+
+    if (const QScreen *screen = this->screen()) {
+        QRect r = geometry();
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+}
+
+void frmSplash::Form_Load()
+{
+    m_lblVersion->setText(VersionText);
+    m_lblProductName->setText(ProgramTitle);
+    m_timer1->start();
+}
+
+void frmSplash::Timer1_Timer()
+{
+    m_timer1->stop();  // once only
+    if (m_startProgram)
+        m_startProgram();
+    close();
+}

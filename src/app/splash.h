@@ -1,0 +1,29 @@
+// frmSplash: the window the program opens with; after a second it starts the program and goes.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class QTimer;
+
+inline const QString ProgramTitle = QStringLiteral("Tessary");
+inline const QString VersionText = QStringLiteral("Version 1.3.0");
+
+class frmSplash : public QWidget {
+    Q_OBJECT
+public:
+    // startProgram runs once, when Timer1 fires.
+    explicit frmSplash(std::function<void()> startProgram, QWidget *parent = nullptr);
+
+    QTimer *Timer1() const { return m_timer1; }
+
+private:
+    void Form_Load();
+    void Timer1_Timer();
+
+    std::function<void()> m_startProgram;
+    QTimer *m_timer1 = nullptr;
+    QLabel *m_lblProductName = nullptr;
+    QLabel *m_lblVersion = nullptr;
+};

@@ -1,0 +1,212 @@
+// The board's rules, free of widgets.
+#include "board/board_rules.h"
+
+#include "imagery/number_pictures.h"
+#include "platform/random_source.h"
+
+void resetView(TileView &view, bool picturesGame)
+{
+    view.setPictureAlignment(2);
+    view.setPictureSizeMode(SizeModeClip);
+    view.setSpecialEffect(EffectFlat);
+    view.setBorderStyle(1);
+    view.setPictureSizeMode(picturesGame ? SizeModeStretch : SizeModeClip);
+    view.setPicture(Picture{});
+}
+
+void AssignTileControls(GameState &state, const ViewGrid &views)
+{
+    for (int r = 0; r <= state.LastRow; ++r)
+        for (int c = 0; c <= state.LastCol; ++c)
+            state.Board(r, c).Tile = views[static_cast<size_t>(r)][static_cast<size_t>(c)];
+}
+
+const Picture &piecePicture(const GameState &state, int n, bool numbersGame, const PicFrm &numbers)
+{
+    const size_t index = static_cast<size_t>(n - 1);
+    if (!numbersGame && index < state.TilePictures.size() && !state.TilePictures[index].isNull())
+        return state.TilePictures[index];
+    return numbers.NumPic(n - 1);
+}
+
+void LoadTilePictures(GameState &state, bool numbersGame, const PicFrm &numbers)
+{
+    int n = 0;
+    for (int r = 0; r <= state.LastRow; ++r) {
+        for (int c = 0; c <= state.LastCol; ++c) {
+            ++n;
+            BoardCell &cell = state.Board(r, c);
+            cell.Tile->setPicture(piecePicture(state, n, numbersGame, numbers));
+            cell.TileNumber = static_cast<qint16>(n);
+            cell.Tile->setSpecialEffect(EffectRaised);
+            cell.IsBlank = False16;
+        }
+    }
+}
+
+void SetBlankCell(GameState &state)
+{
+    state.Board(state.LastRow, state.LastCol).IsBlank = True16;
+    state.BlankRow = state.LastRow;
+    state.BlankCol = state.LastCol;
+}
+
+namespace {
+
+// Copies the tile of `from` into `to`, picture and all.
+void receiveTile(BoardCell &to, const BoardCell &from)
+{
+    to.TileNumber = from.TileNumber;
+    to.Tile->setPicture(from.Tile->picture());
+    to.Tile->setSpecialEffect(EffectRaised);
+    to.IsBlank = False16;
+}
+
+void becomeEmpty(BoardCell &cell, const Picture &background)
+{
+    cell.TileNumber = 0;
+    cell.IsBlank = True16;
+    cell.Tile->setPicture(background);
+    cell.Tile->setSpecialEffect(EffectSunken);
+}
+
+struct Direction {
+    int dr;
+    int dc;
+};
+
+// Looks along one direction for the empty cell; slides the line when found.
+bool slideLine(GameState &state, int row, int col, Direction dir)
+{
+    const int limit = dir.dr != 0 ? state.LastRow : state.LastCol;
+    for (int i = 1; i <= limit; ++i) {
+        const int r = row + dir.dr * i, c = col + dir.dc * i;
+        if (r < 0 || c < 0 || r > state.LastRow || c > state.LastCol)
+            return false;
+        if (state.Board(r, c).IsBlank != True16)
+            continue;
+        // Start at the empty cell and work back, so nothing is overwritten before it is copied.
+        for (int j = i; j >= 1; --j) {
+            BoardCell &to = state.Board(row + dir.dr * j, col + dir.dc * j);
+            const BoardCell &from = state.Board(row + dir.dr * (j - 1), col + dir.dc * (j - 1));
+            receiveTile(to, from);
+        }
+        becomeEmpty(state.Board(row, col), state.BackgroundPicture);
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool MoveTile(GameState &state, int row, int col)
+{
+    static constexpr Direction Scans[] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};  // right, left, down, up
+    for (const Direction &dir : Scans) {
+        if (slideLine(state, row, col, dir))
+            return true;
+    }
+    return false;
+}
+
+void SlideIntoBlank(GameState &state, int row, int col)
+{
+    static constexpr Direction Neighbours[] = {{0, 1}, {0, -1}, {1, 0}, {-1, 0}};  // right, left, below, above
+    for (const Direction &dir : Neighbours) {
+        const int r = row + dir.dr, c = col + dir.dc;
+        if (r < 0 || c < 0 || r > state.LastRow || c > state.LastCol)
+            continue;
+        BoardCell &empty = state.Board(r, c);
+        if (empty.IsBlank != True16)
+            continue;
+        BoardCell &source = state.Board(row, col);
+        empty.TileNumber = source.TileNumber;
+        empty.IsBlank = False16;
+        source.TileNumber = 0;
+        source.IsBlank = True16;
+        return;
+    }
+}
+
+void scrambleWalk(GameState &state, RandomSource &random, int steps)
+{
+    for (int step = 0; step < steps; ++step) {
+        const int d = static_cast<int>(4 * random.next() + 1);
+        // The record moves whenever it stays on the board, even if the real empty cell is elsewhere:
+        // SlideIntoBlank then changes nothing until the record meets it.
+        if (d == 1 && state.BlankRow - 1 >= 0) {
+            SlideIntoBlank(state, state.BlankRow - 1, state.BlankCol);
+            --state.BlankRow;
+        } else if (d == 2 && state.BlankRow + 1 <= state.LastRow) {
+            SlideIntoBlank(state, state.BlankRow + 1, state.BlankCol);
+            ++state.BlankRow;
+        } else if (d == 3 && state.BlankCol - 1 >= 0) {
+            SlideIntoBlank(state, state.BlankRow, state.BlankCol - 1);
+            --state.BlankCol;
+        } else if (d == 4 && state.BlankCol + 1 <= state.LastCol) {
+            SlideIntoBlank(state, state.BlankRow, state.BlankCol + 1);
+            ++state.BlankCol;
+        }
+    }
+}
+
+void SetUpScrambledBoard(GameState &state, bool numbersGame, const PicFrm &numbers)
+{
+    for (int r = 0; r <= state.LastRow; ++r) {
+        for (int c = 0; c <= state.LastCol; ++c) {
+            BoardCell &cell = state.Board(r, c);
+            if (cell.TileNumber != 0) {
+                cell.Tile->setPicture(piecePicture(state, cell.TileNumber, numbersGame, numbers));
+                cell.Tile->setSpecialEffect(EffectRaised);
+            } else {
+                cell.Tile->setPicture(state.BackgroundPicture);
+                cell.Tile->setSpecialEffect(EffectSunken);
+            }
+        }
+    }
+}
+
+bool Winner(const GameState &state)
+{
+    const int cellCount = (state.LastCol + 1) * (state.LastRow + 1);
+    qint16 n = 0;
+    for (int r = 0; r <= state.LastRow; ++r) {
+        for (int c = 0; c <= state.LastCol; ++c) {
+            ++n;
+            // The bottom-right cell is never compared: it may still hold N*N before the first move.
+            if (state.Board(r, c).TileNumber != n && n != cellCount)
+                return false;
+        }
+    }
+    return true;
+}
+
+void showLastPiece(GameState &state, bool numbersGame, const PicFrm &numbers)
+{
+    const int last = (state.LastCol + 1) * (state.LastRow + 1);
+    BoardCell &cell = state.Board(state.LastRow, state.LastCol);
+    cell.Tile->setPicture(piecePicture(state, last, numbersGame, numbers));
+    cell.Tile->setSpecialEffect(EffectRaised);
+}
+
+std::optional<std::pair<int, int>> cellForArrowKey(const GameState &state, ArrowKey key)
+{
+    for (int r = 0; r <= state.LastRow; ++r) {
+        for (int c = 0; c <= state.LastCol; ++c) {
+            if (state.Board(r, c).IsBlank != True16)
+                continue;
+            // The key names the way the tile moves: Up brings up the tile below the empty cell.
+            int tr = r, tc = c;
+            switch (key) {
+            case ArrowKey::Up: ++tr; break;
+            case ArrowKey::Down: --tr; break;
+            case ArrowKey::Left: ++tc; break;
+            case ArrowKey::Right: --tc; break;
+            }
+            if (tr < 0 || tc < 0 || tr > state.LastRow || tc > state.LastCol)
+                return std::nullopt;
+            return std::make_pair(tr, tc);
+        }
+    }
+    return std::nullopt;
+}

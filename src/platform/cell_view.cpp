@@ -1,0 +1,92 @@
+// Painting and clicking of a board cell.
+#include "platform/cell_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+CellView::CellView(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void CellView::setPicture(const Picture &picture)
+{
+    m_picture = picture;
+    setAccessibleName(picture.isNull() ? QString() : picture.name);
+    update();
+}
+
+void CellView::setSpecialEffect(int effect)
+{
+    if (effect == m_effect)
+        return;
+    m_effect = effect;
+    update();
+}
+
+void CellView::setBorderStyle(int style)
+{
+    m_borderStyle = style;
+    update();
+}
+
+void CellView::setPictureAlignment(int alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void CellView::setPictureSizeMode(int mode)
+{
+    if (mode == m_sizeMode)
+        return;
+    m_sizeMode = mode;
+    update();
+}
+
+void CellView::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    if (!m_picture.isNull()) {
+        if (m_sizeMode == SizeModeStretch) {
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawImage(QRectF(r), m_picture.image);
+        } else {
+            // Shown at its own size, centred; whatever does not fit is cut off.
+            const QSizeF own = m_picture.image.deviceIndependentSize();
+            const QPointF topLeft((r.width() - own.width()) / 2.0, (r.height() - own.height()) / 2.0);
+            p.drawImage(QRectF(topLeft, own), m_picture.image);
+        }
+    }
+
+    const QRect inner = m_borderStyle == 1 ? r.adjusted(1, 1, -1, -1) : r;
+    if (m_effect == EffectRaised || m_effect == EffectSunken) {
+        const bool raised = m_effect == EffectRaised;
+        const QColor light(255, 255, 255, 200), dark(0, 0, 0, 110);
+        p.setPen(raised ? light : dark);
+        p.drawLine(inner.topLeft(), inner.topRight());
+        p.drawLine(inner.topLeft(), inner.bottomLeft());
+        p.setPen(raised ? dark : light);
+        p.drawLine(inner.bottomLeft(), inner.bottomRight());
+        p.drawLine(inner.topRight(), inner.bottomRight());
+    }
+    if (m_borderStyle == 1) {
+        p.setPen(Qt::black);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+}
+
+void CellView::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+// A click counts when the button comes up over the same cell, as with any button.
+void CellView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}

@@ -1,0 +1,26 @@
+// Everything the outside world provides to the game, handed in as one bundle.
+#pragma once
+
+#include <QString>
+
+class RandomSource;
+class SettingsStore;
+class WavePlayer;
+class MusicDevice;
+class MessageBoxes;
+class HelpViewer;
+class ProgramControl;
+
+struct Platform {
+    QString programFolder;
+    RandomSource &random;
+    SettingsStore &settings;
+    WavePlayer &waves;
+    MusicDevice &music;
+    MessageBoxes &messages;
+    HelpViewer &help;
+    ProgramControl &program;
+
+    // The program's folder joined with a file name.
+    QString file(const QString &name) const;
+};

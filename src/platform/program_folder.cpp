@@ -1,0 +1,20 @@
+// Locating the program's folder and the files in it.
+#include "platform/program_folder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+QString executableFolder()
+{
+    const QString overridden = qEnvironmentVariable("TESSARY_PROGRAM_DIR");
+    if (!overridden.isEmpty())
+        return QDir::cleanPath(overridden);
+    return QCoreApplication::applicationDirPath();
+}
+
+QString programFile(const QString &folder, const QString &name)
+{
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
+}

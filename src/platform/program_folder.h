@@ -1,0 +1,9 @@
+// The program's folder: the folder that holds the executable and its media.
+#pragma once
+
+#include <QString>
+
+// The executable's folder, or the value of TESSARY_PROGRAM_DIR when set.
+QString executableFolder();
+// Joins a file name onto a folder with the platform's separator.
+QString programFile(const QString &folder, const QString &name);

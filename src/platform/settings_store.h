@@ -1,0 +1,14 @@
+// Per-user string settings addressed by application, section and key.
+#pragma once
+
+#include <QString>
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // Key names are compared without regard to case.
+    virtual QString read(const QString &application, const QString &section, const QString &key,
+                         const QString &defaultValue) const = 0;
+    virtual void write(const QString &application, const QString &section, const QString &key,
+                       const QString &value) = 0;
+};
