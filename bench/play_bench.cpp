@@ -1,0 +1,78 @@
+// Play figures on a 7 x 7 board: one click with the repaint of the changed cells, one New Game.
+#include "board/main_window.h"
+#include "platform/cell_view.h"
+#include "platform/help_viewer.h"
+#include "platform/message_boxes.h"
+#include "platform/program_control.h"
+#include "platform/silent_devices.h"
+#include "platform/system_random.h"
+#include "platform/settings_store.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+class NoSettings : public SettingsStore {
+public:
+    QString read(const QString &, const QString &, const QString &, const QString &def) const override { return def; }
+    void write(const QString &, const QString &, const QString &, const QString &) override {}
+};
+class NoMessages : public MessageBoxes {
+public:
+    void show(const QString &) override {}
+};
+class NoEnd : public ProgramControl {
+public:
+    void end() override {}
+};
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTemporaryDir folder;
+    SystemRandom random;
+    NoSettings settings;
+    SilentWavePlayer waves;
+    SilentMusicDevice music;
+    NoMessages messages;
+    NoHelpViewer help;
+    NoEnd program;
+    Form1 w(Platform{folder.path(), random, settings, waves, music, messages, help, program});
+    w.Form_Load();
+    w.SevenBySeven_Click();
+    w.show();
+    QTest::qWaitForWindowExposed(&w);
+
+    const int games = 200;
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < games; ++i) {
+        w.NewGame_Click();
+        QApplication::processEvents();
+    }
+    const double newGameMs = timer.nsecsElapsed() / 1e6 / games;
+
+    // Slide the row of the gap back and forth: every click moves a whole line.
+    int clicks = 0;
+    timer.restart();
+    for (int i = 0; i < 2000; ++i) {
+        int gapRow = 0, gapCol = 0;
+        for (int r = 0; r < 7; ++r)
+            for (int c = 0; c < 7; ++c)
+                if (w.game().Board(r, c).IsBlank == True16) {
+                    gapRow = r;
+                    gapCol = c;
+                }
+        QTest::mouseClick(w.cellView(gapRow, gapCol < 3 ? 6 : 0), Qt::LeftButton);
+        QApplication::processEvents();
+        ++clicks;
+    }
+    const double clickUs = timer.nsecsElapsed() / 1e3 / clicks;
+    std::printf("one click on 7x7 (line slide + repaint): %.1f us (mean of %d)\n", clickUs, clicks);
+    std::printf("one New Game on 7x7 (3000 steps + redraw): %.2f ms (mean of %d)\n", newGameMs, games);
+    return 0;
+}
