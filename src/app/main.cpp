@@ -2,6 +2,7 @@
 #include "app/splash.h"
 #include "app/startup.h"
 #include "board/main_window.h"
+#include "platform/help_window.h"
 #include "platform/ini_settings_store.h"
 #include "platform/program_folder.h"
 #include "platform/qt_message_boxes.h"
@@ -22,7 +23,7 @@ int main(int argc, char *argv[])
     SilentWavePlayer waves;
     SilentMusicDevice music;
     QtMessageBoxes messages;
-    NoHelpViewer help;
+    QtHelpViewer help;
     QtProgramControl program;
     Platform platform{executableFolder(), random, settings, waves, music, messages, help, program};
 

@@ -1,0 +1,25 @@
+// frmAbout: the About window with the program's title, version, credits and notices.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+class frmAbout : public QDialog {
+    Q_OBJECT
+public:
+    // Application-modal; made afresh for every opening.
+    explicit frmAbout(QWidget *parent = nullptr);
+
+private:
+    void Form_Load();
+    void cmdOK_Click();
+
+    QLabel *m_lblTitle = nullptr;
+    QLabel *m_lblVersion = nullptr;
+};
+
+// Window flags of a fixed-size dialog with a caption and a close box only.
+Qt::WindowFlags fixedDialogFlags();
+// Puts a window of fixed size in the middle of its screen.
+void centreOnScreen(QWidget &window);
