@@ -124,6 +124,8 @@ private:
     std::unique_ptr<PicFrm> m_picFrm;  // made on first use, dropped at shut-down
     PicClipFrm m_picClipFrm;
     std::unique_ptr<ScoreBook> m_scores;
+    QString m_userScoreFolder;     // where the score file goes when the program's folder cannot be written
+    bool m_scoreSaveWarned = false;  // the player is told only once that scores cannot be saved
     ViewGrid m_views{};
     QWidget *m_picture1 = nullptr;
     QWidget *m_cellArea = nullptr;

@@ -1,17 +1,62 @@
 // Form1's top scores: the score file at start-up, the check after a win, the Top Scores dialog.
 #include "board/main_window.h"
 
+#include "platform/message_boxes.h"
 #include "scores/score_book.h"
+#include "scores/score_file.h"
+#include "scores/score_rules.h"
+#include "scores/top_scores_dialog.h"
 
 void Form1::createScoreBook()
 {
     m_scores = std::make_unique<ScoreBook>();
+    m_userScoreFolder = userScoreFolder();
 }
 
-bool Form1::ScoreFileExists() { return false; }
-void Form1::CreateScoreFile() {}
-void Form1::LoadScores() {}
-void Form1::SaveScores() {}
-void Form1::CheckHighScore() {}
-void Form1::AnnounceTopScore() {}
-void Form1::TopScores_Click() {}
+bool Form1::ScoreFileExists()
+{
+    return ScoreFile(m_platform.programFolder, m_userScoreFolder).exists();
+}
+
+void Form1::CreateScoreFile()
+{
+    *m_scores = ScoreBook::empty();
+    SaveScores();
+}
+
+void Form1::LoadScores()
+{
+    *m_scores = ScoreFile(m_platform.programFolder, m_userScoreFolder).load();
+}
+
+void Form1::SaveScores()
+{
+    const ScoreFile::SaveResult result = ScoreFile(m_platform.programFolder, m_userScoreFolder).save(*m_scores);
+    // The records stay in memory for this run either way; the player hears about it once.
+    if (result.ok() || m_scoreSaveWarned)
+        return;
+    m_scoreSaveWarned = true;
+    m_platform.messages.show(QStringLiteral("The top scores cannot be saved, so new records last only until Tessary "
+                                            "closes. Tessary tried to write them to:\n")
+                             + result.tried.join(QLatin1Char('\n')));
+}
+
+void Form1::CheckHighScore()
+{
+    if (recordTopScore(*m_scores, m_game.SkillLevel, m_game.LastCol + 1, m_game.ClickCount))
+        AnnounceTopScore();
+}
+
+void Form1::AnnounceTopScore()
+{
+    m_platform.messages.show(QStringLiteral("You got a new top score for this board!"));
+    SaveScores();
+}
+
+// Modal, yet it returns at once: the dialog deletes itself when closed, so each opening is fresh.
+void Form1::TopScores_Click()
+{
+    auto *dialog = new TopScoresFrm(*m_scores, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
