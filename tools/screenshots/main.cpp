@@ -1,0 +1,93 @@
+// Saves a picture of each of the game's windows, for looking at them and for the README.
+// Usage: tessary-screenshots <output folder>   (uses the media beside the game's executable)
+//        tessary-screenshots --icons <folder>   (the application icon in the theme sizes)
+#include "app/splash.h"
+#include "board/main_window.h"
+#include "imagery/logo.h"
+#include "platform/help_viewer.h"
+#include "platform/message_boxes.h"
+#include "platform/program_control.h"
+#include "platform/settings_store.h"
+#include "platform/silent_devices.h"
+#include "platform/system_random.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+class NoSettings : public SettingsStore {
+public:
+    QString read(const QString &, const QString &, const QString &, const QString &def) const override { return def; }
+    void write(const QString &, const QString &, const QString &, const QString &) override {}
+};
+class NoMessages : public MessageBoxes {
+public:
+    void show(const QString &) override {}
+};
+class NoEnd : public ProgramControl {
+public:
+    void end() override {}
+};
+
+void save(QWidget *window, const QString &folder, const QString &name)
+{
+    window->show();
+    QTest::qWaitForWindowExposed(window);
+    QApplication::processEvents();
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    window->grab().save(path);
+    std::printf("%s\n", qPrintable(path));
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc > 2 && qstrcmp(argv[1], "--icons") == 0) {
+        for (int size : {48, 64, 128, 256}) {
+            const QString dir = QStringLiteral("%1/%2").arg(QString::fromLocal8Bit(argv[2])).arg(size);
+            QDir().mkpath(dir);
+            drawLogo(size).save(dir + QStringLiteral("/works.orvane.Tessary.png"));
+        }
+        return 0;
+    }
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(out);
+    SystemRandom random;
+    random.randomize();
+    NoSettings settings;
+    SilentWavePlayer waves;
+    SilentMusicDevice music;
+    NoMessages messages;
+    NoHelpViewer help;
+    NoEnd program;
+    const QString folder = QStringLiteral(TESSARY_PROGRAM_DIR);
+    Platform platform{folder, random, settings, waves, music, messages, help, program};
+
+    frmSplash splash(nullptr);
+    splash.Timer1()->stop();
+    save(&splash, out, QStringLiteral("splash"));
+
+    Form1 w(platform);
+    w.Form_Load();
+    w.FourbyFour_Click();
+    save(&w, out, QStringLiteral("main-4x4"));
+    w.SevenBySeven_Click();
+    w.NewGame_Click();
+    save(&w, out, QStringLiteral("main-7x7-scrambled"));
+
+    QImage cow(platform.file(QStringLiteral("cow.jpg")));
+    w.picClipFrm().PicClip1 = cow.scaled(253, 253, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    w.setChecked(QStringLiteral("Pictures"), true);
+    w.setChecked(QStringLiteral("Numbers"), false);
+    w.FiveByFive_Click();
+    w.setPanelText(2, QStringLiteral("Cow"));
+    w.NewGame_Click();
+    save(&w, out, QStringLiteral("main-5x5-cow"));
+    if (w.pictureBox())
+        save(w.pictureBox(), out, QStringLiteral("picture-box"));
+    return 0;
+}
