@@ -1,0 +1,369 @@
+// The Picture Setup dialog, opened from the real main window's Game menu.
+#include "bad_pictures.h"
+#include "board/main_window.h"
+#include "dialogs/picture_file.h"
+#include "dialogs/picture_setup.h"
+#include "dialogs/picture_setup_browser.h"
+#include "dialogs/picture_setup_preview.h"
+#include "dialogs/picture_setup_stock.h"
+#include "imagery/picture_clip.h"
+#include "platform/cell_view.h"
+#include "support/fakes.h"
+
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+const QStringList StockFiles = {"cow.jpg", "door.jpg", "flower.jpg", "Leaf.gif", "mountain.jpg", "rose.jpg"};
+
+bool hasBlack(const QImage &image)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).value() < 40)
+                return true;
+    return false;
+}
+} // namespace
+
+class TestPictureSetup : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<Fakes> m_fakes;
+    std::unique_ptr<Form1> m_w;
+    SetUpFrm *m_dlg = nullptr;
+    QString m_mine;  // a folder of the player's own pictures
+
+    template <typename T> T *child(const char *name) { return m_dlg->findChild<T *>(QString::fromLatin1(name)); }
+    PreviewBox *preview() { return child<PreviewBox>("Picture1"); }
+    FileList *files() { return child<FileList>("File1"); }
+    void click(const char *name) { QTest::mouseClick(child<QWidget>(name), Qt::LeftButton, {}, QPoint(8, 8)); }
+    bool open()
+    {
+        m_w->menuEntry(QStringLiteral("Pictures"))->trigger();
+        m_dlg = nullptr;
+        for (SetUpFrm *dialog : m_w->findChildren<SetUpFrm *>())
+            m_dlg = dialog->isVisible() ? dialog : m_dlg;
+        return m_dlg && QTest::qWaitForWindowExposed(m_dlg) && QTest::qWaitFor([this] { return !files()->isListing(); });
+    }
+    bool closed() const { return m_w->findChildren<SetUpFrm *>().isEmpty(); }
+    void chooseFile(const QString &name)
+    {
+        const QList<QListWidgetItem *> items = files()->findItems(name, Qt::MatchExactly);
+        QVERIFY2(items.size() == 1, qPrintable(name));
+        QTest::mouseClick(files()->viewport(), Qt::LeftButton, {}, files()->visualItemRect(items[0]).center());
+    }
+    // Opens the dialog on the player's folder with "Custom" chosen.
+    bool openOnMine()
+    {
+        m_w->LastPictureFolder = m_mine;
+        if (!open())
+            return false;
+        click("Option11");
+        return files()->isEnabled();
+    }
+    void verifyTilesCutFromPreview(int n)
+    {
+        const QImage clip = m_w->picClipFrm().PicClip1;
+        QCOMPARE(m_w->game().size(), n);
+        for (int k = 0; k < n * n; ++k)
+            QCOMPARE(m_w->game().TilePictures.at(k).image, clip.copy(clipRect(PreviewBox::Side, n, k / n, k % n)));
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init()
+    {
+        m_fakes = std::make_unique<Fakes>();
+        const QDir media(qEnvironmentVariable("TESSARY_MEDIA_DIR"));
+        for (const QString &name : StockFiles)
+            QVERIFY(QFile::copy(media.filePath(name), m_fakes->folder.filePath(name)));
+        m_mine = m_fakes->folder.filePath(QStringLiteral("mine"));
+        QDir().mkpath(m_mine);
+        QVERIFY(writeFile(m_mine + "/WIDE.JPG", encodedPicture({400, 300}, Qt::blue, "JPEG")));
+        QVERIFY(writeFile(m_mine + "/square.bmp", encodedPicture({300, 300}, Qt::white, "BMP")));
+        QImage halves(300, 300, QImage::Format_RGB32);
+        halves.fill(Qt::red);
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 150 - y / 2; ++x)
+                halves.setPixelColor(x, y, Qt::blue);
+        QVERIFY(halves.save(m_mine + "/Halves.Jpg", "JPEG"));
+        QVERIFY(QFile::copy(media.filePath("Leaf.gif"), m_mine + "/Autumn.GIF"));
+        QVERIFY(writeFile(m_mine + "/shot.png", encodedPicture({300, 300}, Qt::red, "PNG")));
+        m_w = std::make_unique<Form1>(m_fakes->platform());
+        m_w->Form_Load();
+        m_w->FourbyFour_Click();
+        m_w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_w.get()));
+    }
+    void cleanup()
+    {
+        m_w.reset();
+        m_fakes.reset();
+    }
+
+    void openingStateThenCancel()
+    {
+        QVERIFY(open());
+        QVERIFY(m_w->isChecked("Pictures") && !m_w->isChecked("Numbers"));
+        QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Picture Setup"));
+        QVERIFY(!m_dlg->isModal());
+        QCOMPARE(m_dlg->size(), QSize(479, 360));  // 7185 x 5400 twips
+        const QMap<QString, QRect> places = {  // twips / 15
+            {"Frame1", {8, 8, 81, 145}},       {"Option1", {16, 16, 49, 25}},     {"Option5", {16, 112, 49, 25}},
+            {"Frame2", {96, 8, 105, 145}},     {"Option6", {16, 24, 65, 17}},     {"Option12", {16, 104, 81, 17}},
+            {"Option11", {16, 120, 73, 17}},   {"Drive1", {8, 168, 193, 21}},     {"Dir1", {8, 192, 193, 81}},
+            {"File1", {8, 280, 193, 71}},      {"Picture1", {216, 8, 257, 257}},  {"Command3", {216, 288, 113, 25}},
+            {"Command4", {368, 288, 105, 25}}, {"Command1", {216, 320, 113, 25}}, {"Command2", {368, 320, 105, 25}}};
+        for (auto it = places.cbegin(); it != places.cend(); ++it)
+            QVERIFY2(child<QWidget>(qPrintable(it.key()))->geometry() == it.value(), qPrintable(it.key()));
+        QCOMPARE(preview()->contentsRect(), QRect(2, 2, 253, 253));
+        QVERIFY(child<QRadioButton>("Option1")->isChecked() && child<QRadioButton>("Option6")->isChecked());
+        QVERIFY(!files()->isEnabled() && !child<QWidget>("Dir1")->isEnabled() && !child<QWidget>("Drive1")->isEnabled());
+        QCOMPARE(m_w->panelText(2), QStringLiteral("Leaf"));
+        QCOMPARE(QSize(m_dlg->PreviewSourceWidth, m_dlg->PreviewSourceHeight), QSize(506, 506));
+        QCOMPARE(preview()->Image(), loadPictureFile(m_fakes->folder.filePath("Leaf.gif"), {253, 253}).image.convertToFormat(QImage::Format_RGB32));
+        QCOMPARE(m_dlg->GridCells, 3);
+        QCOMPARE(child<FolderList>("Dir1")->path(), m_fakes->folder.path());
+        QStringList listed;
+        for (int i = 0; i < files()->count(); ++i)
+            listed << files()->item(i)->text();
+        QCOMPARE(listed, StockFiles);
+
+        click("Command2");
+        QTRY_VERIFY(closed());
+        QCOMPARE(m_w->panelText(2), QStringLiteral("Leaf"));
+        QCOMPARE(m_w->game().size(), 4);
+        QCOMPARE(m_w->game().SkillLevel, SkillNumbers);
+        QVERIFY(m_w->picClipFrm().PicClip1.isNull());
+    }
+
+    void stockBoards_data()
+    {
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("skill");
+        QTest::newRow("at once: 3x3 Leaf") << "" << "" << 3 << "Leaf" << 1;
+        QTest::newRow("6x6 Cow") << "Option4" << "Option12" << 6 << "Cow" << 6;
+        QTest::newRow("7x7 Mountain") << "Option5" << "Option10" << 7 << "Mountain" << 5;
+    }
+    void stockBoards()
+    {
+        QFETCH(QString, size);
+        QFETCH(QString, picture);
+        QFETCH(int, n);
+        QFETCH(QString, name);
+        QFETCH(int, skill);
+        QVERIFY(open());
+        for (const QString &option : {size, picture})
+            if (!option.isEmpty())
+                click(qPrintable(option));
+        QCOMPARE(m_w->panelText(2), name);
+        const QImage shown = preview()->Image();
+        click("Command1");
+        QTRY_VERIFY(closed());
+        QCOMPARE(m_w->game().SkillLevel, skill);
+        QCOMPARE(m_w->panelText(1), QStringLiteral("%1x%1").arg(n));
+        QCOMPARE(m_w->panelText(2), name);
+        QCOMPARE(m_w->picClipFrm().PicClip1, shown);
+        verifyTilesCutFromPreview(n);
+        QVERIFY(m_fakes->messages.shown.isEmpty());
+    }
+
+    void customPictures_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("source");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("400 x 300 refused") << "WIDE.JPG" << QSize(400, 300) << false;
+        QTest::newRow("300 x 300 accepted") << "Halves.Jpg" << QSize(300, 300) << true;
+        QTest::newRow("GIF, capital extension") << "Autumn.GIF" << QSize(506, 506) << true;
+        QTest::newRow("no file chosen: Leaf") << "" << QSize(506, 506) << true;
+    }
+    void customPictures()
+    {
+        QFETCH(QString, file);
+        QFETCH(QSize, source);
+        QFETCH(bool, accepted);
+        QVERIFY(openOnMine());
+        QCOMPARE(files()->count(), 4);  // not shot.png
+        if (!file.isEmpty())
+            chooseFile(file);
+        QCOMPARE(QSize(m_dlg->PreviewSourceWidth, m_dlg->PreviewSourceHeight), source);
+        const QImage shown = preview()->Image();
+        click("Option3");
+        click("Command1");
+        QCOMPARE(m_w->picClipFrm().PicClip1, shown);
+        QCOMPARE(m_w->panelText(2), QStringLiteral("Leaf"));
+        if (!accepted) {
+            QCOMPARE(m_fakes->messages.shown, QStringList{NotSquareMessage});
+            QVERIFY(m_dlg->isVisible());
+            QCOMPARE(m_w->game().size(), 4);
+            QCOMPARE(m_w->game().SkillLevel, SkillNumbers);
+            return;
+        }
+        QTRY_VERIFY(closed());
+        QVERIFY(m_fakes->messages.shown.isEmpty());
+        QCOMPARE(m_w->game().SkillLevel, SkillCustom);
+        verifyTilesCutFromPreview(5);
+    }
+
+    void grid_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("step");
+        QTest::newRow("3x3") << "Option1" << 84;
+        QTest::newRow("4x4") << "Option2" << 63;
+        QTest::newRow("5x5") << "Option3" << 50;
+        QTest::newRow("6x6") << "Option4" << 42;
+        QTest::newRow("7x7") << "Option5" << 36;
+    }
+    void grid()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, step);
+        QVERIFY(openOnMine());
+        chooseFile("square.bmp");
+        click(qPrintable(option));
+        click("Command3");
+        const QImage screen = preview()->grab().toImage();
+        for (int x = 0; x < 253; ++x) {
+            const bool line = x % step == 0;
+            QVERIFY2((screen.pixelColor(2 + x, 130).value() < 40) == line, qPrintable(QString::number(x)));
+            QVERIFY2((screen.pixelColor(130 + 2, 2 + x).value() < 40) == line || (130 % step == 0),
+                     qPrintable(QString::number(x)));
+        }
+        QVERIFY(!hasBlack(preview()->Image()));
+        click("Command4");
+        QCOMPARE(preview()->screenImage(), preview()->Image());
+    }
+
+    void gridTwiceThenSetup()
+    {
+        QVERIFY(openOnMine());
+        chooseFile("square.bmp");
+        const QImage white = preview()->Image();
+        click("Option2");
+        click("Command3");
+        click("Option3");  // a new size alone leaves the grid on screen as it was
+        QVERIFY(preview()->screenImage().pixelColor(63, 130).value() < 40);
+        click("Command3");
+        QVERIFY(preview()->screenImage().pixelColor(50, 130).value() < 40);
+        QVERIFY(preview()->screenImage().pixelColor(63, 130).value() > 200);
+        click("Command1");
+        QTRY_VERIFY(closed());
+        QCOMPARE(m_w->picClipFrm().PicClip1, white);
+        for (const Picture &tile : m_w->game().TilePictures)
+            QVERIFY(!hasBlack(tile.image));
+    }
+
+    void badFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString &name : BadFileNames + QStringList{"moved.jpg"})
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void badFiles()
+    {
+        QFETCH(QString, name);
+        const WithoutReadOverride asPlayer;
+        // Listed as a good picture, then replaced behind the dialog's back by the bad one.
+        QVERIFY(writeFile(m_mine + '/' + name, encodedPicture({300, 300}, Qt::red, "JPEG")));
+        QVERIFY(openOnMine());
+        chooseFile("square.bmp");
+        const QImage shown = preview()->Image();
+        QVERIFY(QFile::remove(m_mine + '/' + name));
+        makeBadFile(m_mine, name);
+        if (name == "locked.jpg" && QFile(m_mine + '/' + name).open(QIODevice::ReadOnly))
+            QSKIP("this process can read a file without read permission");
+        chooseFile(name);
+        QCOMPARE(m_fakes->messages.shown.size(), 1);
+        QVERIFY2(m_fakes->messages.shown[0].contains(name), qPrintable(m_fakes->messages.shown[0]));
+        QVERIFY(m_dlg->isVisible());
+        QCOMPARE(preview()->Image(), shown);
+        QCOMPARE(QSize(m_dlg->PreviewSourceWidth, m_dlg->PreviewSourceHeight), QSize(300, 300));
+        click("Command1");  // still usable
+        QTRY_VERIFY(closed());
+        QCOMPARE(m_w->picClipFrm().PicClip1, shown);
+    }
+
+    void missingStockPicture()
+    {
+        QVERIFY(QFile::remove(m_fakes->folder.filePath("rose.jpg")));
+        QVERIFY(open());
+        const QImage leaf = preview()->Image();
+        click("Option7");
+        QCOMPARE(m_fakes->messages.shown.size(), 1);
+        QVERIFY(m_fakes->messages.shown[0].contains("rose.jpg"));
+        QVERIFY(child<QRadioButton>("Option6")->isChecked());
+        QCOMPARE(preview()->Image(), leaf);
+        QCOMPARE(m_w->panelText(2), QStringLiteral("Leaf"));
+        click("Command1");
+        QTRY_VERIFY(closed());
+        QCOMPARE(m_w->game().SkillLevel, 1);
+    }
+
+    void browsing()
+    {
+        QVERIFY(openOnMine());
+        auto *drives = child<DriveList>("Drive1");
+        const int index = drives->findData(driveOf(m_mine));
+        QVERIFY(index >= 0);
+        drives->setCurrentIndex(index);
+        emit drives->activated(index);
+        for (int i = 0; i < drives->count(); ++i)  // mounted file systems, each by its root
+            QCOMPARE(driveOf(drives->itemData(i).toString()), drives->itemData(i).toString());
+        QCOMPARE(child<FolderList>("Dir1")->path(), driveOf(m_mine));
+        QCOMPARE(m_w->LastPictureDrive, driveOf(m_mine));
+        // A large folder is read between events, not in one go.
+        const QString many = m_fakes->folder.filePath("many");
+        QDir().mkpath(many);
+        for (int i = 0; i < 5000; ++i)
+            writeFile(QStringLiteral("%1/p%2.%3").arg(many).arg(i).arg(i % 2 ? "JPG" : "txt"), {});
+        QVERIFY(child<FolderList>("Dir1")->setPath(many));
+        QVERIFY(files()->isListing());
+        QTRY_VERIFY(!files()->isListing());
+        QCOMPARE(files()->count(), 2500);
+        QCOMPARE(files()->item(0)->text(), QStringLiteral("p1.JPG"));
+        QCOMPARE(files()->item(1)->text(), QStringLiteral("p1001.JPG"));
+        // Up to the program's folder and down into the player's, by double clicks.
+        for (const QString &name : {QFileInfo(m_fakes->folder.path()).fileName(), QStringLiteral("mine")}) {
+            auto *folders = child<FolderList>("Dir1");
+            const QList<QListWidgetItem *> items = folders->findItems(name, Qt::MatchExactly);
+            QVERIFY2(items.size() == 1, qPrintable(name));
+            const QPoint at = folders->visualItemRect(items[0]).center();
+            QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, at);
+        }
+        QCOMPARE(child<FolderList>("Dir1")->path(), m_mine);
+        QCOMPARE(m_w->LastPictureFolder, m_mine);
+        click("Command2");
+        QTRY_VERIFY(closed());
+        QVERIFY(open());
+        QCOMPARE(files()->path(), m_mine);
+        QCOMPARE(files()->count(), 4);
+    }
+
+    void customWinIsNotRanked()
+    {
+        QFile scores(m_fakes->folder.filePath("Hsl.hsf"));
+        const QByteArray before = scores.open(QIODevice::ReadOnly) ? scores.readAll() : QByteArray();
+        scores.close();
+        QVERIFY(openOnMine());
+        chooseFile("Halves.Jpg");
+        click("Command1");
+        QTRY_VERIFY(closed());
+        m_w->menuEntry("NewGame")->trigger();  // the fake walk takes the empty cell to the top
+        QTest::mouseClick(m_w->cellView(2, 2), Qt::LeftButton);
+        QVERIFY(m_w->Winner());
+        QVERIFY(!m_w->boardArea()->isEnabled());
+        QVERIFY2(m_fakes->messages.shown.isEmpty(), qPrintable(m_fakes->messages.shown.join('|')));
+        QCOMPARE(scores.open(QIODevice::ReadOnly) ? scores.readAll() : QByteArray(), before);
+    }
+};
+
+QTEST_MAIN(TestPictureSetup)
+#include "tst_picture_setup.moc"
