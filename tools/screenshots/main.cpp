@@ -3,7 +3,13 @@
 //        tessary-screenshots --icons <folder>   (the application icon in the theme sizes)
 #include "app/splash.h"
 #include "board/main_window.h"
+#include "app/about.h"
+#include "app/about_music.h"
+#include "dialogs/number_setup.h"
+#include "dialogs/picture_setup.h"
 #include "imagery/logo.h"
+#include "platform/help_window.h"
+#include "scores/top_scores_dialog.h"
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
 #include "platform/program_control.h"
@@ -89,5 +95,19 @@ int main(int argc, char *argv[])
     save(&w, out, QStringLiteral("main-5x5-cow"));
     if (w.pictureBox())
         save(w.pictureBox(), out, QStringLiteral("picture-box"));
+
+    Setupfrm2 numbers(w);
+    save(&numbers, out, QStringLiteral("number-setup"));
+    SetUpFrm pictures(w);
+    save(&pictures, out, QStringLiteral("picture-setup"));
+    TopScoresFrm scores(w.scores());
+    save(&scores, out, QStringLiteral("top-scores"));
+    frmAbout about;
+    save(&about, out, QStringLiteral("about"));
+    AboutMusicFrm aboutMusic;
+    save(&aboutMusic, out, QStringLiteral("about-music"));
+    HelpWindow helpWindow;
+    helpWindow.openContentsAndIndex(platform.file(QStringLiteral("tessaryhelp.html")));
+    save(&helpWindow, out, QStringLiteral("help"));
     return 0;
 }
