@@ -2,6 +2,9 @@
 #include "app/splash.h"
 #include "app/startup.h"
 #include "board/main_window.h"
+#include "platform/audio_music_device.h"
+#include "platform/audio_output.h"
+#include "platform/audio_wave_player.h"
 #include "platform/help_window.h"
 #include "platform/ini_settings_store.h"
 #include "platform/program_folder.h"
@@ -20,8 +23,9 @@ int main(int argc, char *argv[])
 
     SystemRandom random;
     IniSettingsStore settings;
-    SilentWavePlayer waves;
-    SilentMusicDevice music;
+    AudioOutput audio;
+    MixerWavePlayer waves(audio);
+    FluidMusicDevice music(audio);
     QtMessageBoxes messages;
     QtHelpViewer help;
     QtProgramControl program;

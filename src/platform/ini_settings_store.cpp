@@ -37,6 +37,9 @@ QString IniSettingsStore::read(const QString &application, const QString &sectio
     const QVariant value = settings.value(storedKey(settings, key));
     if (!value.isValid())
         return defaultValue;
+    // The INI reader splits an unquoted value at its commas; the store holds plain text.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QStringLiteral(", "));
     return value.toString();
 }
 

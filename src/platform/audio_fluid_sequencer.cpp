@@ -1,0 +1,137 @@
+// Playing the music with FluidSynth as a plain synthesizer rendered by the mixer.
+#include "platform/audio_fluid_sequencer.h"
+
+#include <QFile>
+#include <fluidsynth.h>
+
+namespace {
+// The tune peaks around -11 dBFS at this gain, leaving room for the effects on top.
+constexpr double SynthGain = 0.6;
+// Enough for the tune's chords and most tails of released notes; fewer voices keep the CPU use
+// low, and only the quietest tails are cut short.
+constexpr int Polyphony = 28;
+constexpr qint64 ReverbTailFrames = 2 * FluidSequencer::SampleRate;
+
+void dropMessage(int, const char *, void *) {}
+
+// The game reports nothing about its music, so FluidSynth's messages go nowhere.
+void silenceFluidSynth()
+{
+    for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
+        fluid_set_log_function(level, dropMessage, nullptr);
+}
+} // namespace
+
+FluidSequencer::FluidSequencer() = default;
+
+FluidSequencer::~FluidSequencer()
+{
+    if (m_player)
+        delete_fluid_player(m_player);
+    if (m_synth)
+        delete_fluid_synth(m_synth);
+    if (m_settings)
+        delete_fluid_settings(m_settings);
+}
+
+bool FluidSequencer::load(const QString &soundFont)
+{
+    silenceFluidSynth();
+    // Other files would go to FluidSynth's DLS loader, which complains on the terminal.
+    const QByteArray fontName = QFile::encodeName(soundFont);
+    if (!fluid_is_soundfont(fontName.constData()))
+        return false;
+    m_settings = new_fluid_settings();
+    if (!m_settings)
+        return false;
+    // The mixer drives the clock by rendering: the player must count samples, not system time.
+    fluid_settings_setstr(m_settings, "player.timing-source", "sample");
+    fluid_settings_setnum(m_settings, "synth.sample-rate", SampleRate);
+    fluid_settings_setnum(m_settings, "synth.gain", SynthGain);
+    fluid_settings_setint(m_settings, "synth.polyphony", Polyphony);
+    fluid_settings_setint(m_settings, "synth.chorus.active", 0);
+    fluid_settings_setint(m_settings, "synth.lock-memory", 0);
+    fluid_settings_setint(m_settings, "synth.threadsafe-api", 0);
+    fluid_synth_t *synth = new_fluid_synth(m_settings);
+    if (!synth)
+        return false;
+    if (fluid_synth_sfload(synth, fontName.constData(), 1) == FLUID_FAILED) {
+        delete_fluid_synth(synth);
+        return false;
+    }
+    fluid_synth_set_interp_method(synth, -1, FLUID_INTERP_LINEAR);
+    m_synth = synth;
+    return true;
+}
+
+void FluidSequencer::open(const QString &midiFile)
+{
+    close();
+    // fluid_player_add takes any file without complaint, so the file is checked here.
+    const QByteArray name = QFile::encodeName(midiFile);
+    if (!m_synth || !fluid_is_midifile(name.constData()))
+        return;
+    m_player = new_fluid_player(m_synth);
+    if (m_player && fluid_player_add(m_player, name.constData()) != FLUID_OK) {
+        delete_fluid_player(m_player);
+        m_player = nullptr;
+    }
+}
+
+void FluidSequencer::play()
+{
+    if (m_player)
+        fluid_player_play(m_player);
+}
+
+void FluidSequencer::stop()
+{
+    if (!m_player)
+        return;
+    fluid_player_stop(m_player);
+    releaseNotes();
+}
+
+void FluidSequencer::rewind()
+{
+    if (m_player)
+        fluid_player_seek(m_player, 0);
+}
+
+void FluidSequencer::close()
+{
+    if (m_player) {
+        fluid_player_stop(m_player);
+        delete_fluid_player(m_player);
+        m_player = nullptr;
+        releaseNotes();
+    }
+    m_position = 0;
+    m_length = 0;
+}
+
+// Notes go into their release, so a pause fades instead of clicking.
+void FluidSequencer::releaseNotes()
+{
+    fluid_synth_all_notes_off(m_synth, -1);
+}
+
+bool FluidSequencer::render(qint16 *out, int frames)
+{
+    if (!m_synth)
+        return false;
+    const bool playing = m_player && fluid_player_get_status(m_player) == FLUID_PLAYER_PLAYING;
+    if (playing || fluid_synth_get_active_voice_count(m_synth) > 0)
+        m_tailLeft = ReverbTailFrames;
+    else if (m_tailLeft <= 0)
+        return false;  // nothing to hear: save the work while the music is off
+    m_tailLeft -= frames;
+    fluid_synth_write_s16(m_synth, frames, out, 0, 2, out, 1, 2);
+    if (m_player) {
+        m_position = fluid_player_get_current_tick(m_player);
+        // Walks every event of the file, so it is asked only until the player knows it.
+        if (m_length.load() <= 0)
+            m_length = fluid_player_get_total_ticks(m_player);
+    }
+    return true;
+}

@@ -1,0 +1,241 @@
+// Form1's preferences: start-up from the store, the six toggles, the status bar's height,
+// the music device's commands and loop, and the effects with Sound on and off.
+#include "board/main_window.h"
+#include "fakes.h"
+#include "platform/ini_settings_store.h"
+
+#include <QStatusBar>
+#include <QtTest>
+
+namespace {
+const QStringList Entries{"MusicOn", "MusicOff", "SoundOn", "SoundOff", "BarOn", "BarOff"};
+const QStringList AllOn{"MusicOn", "SoundOn", "BarOn"};
+
+// Notes how many settings had been written when each command arrived.
+class OrderedMusic : public FakeMusic {
+public:
+    explicit OrderedMusic(const MemorySettings &settings) : m_settings(settings) {}
+    void command(const QString &c) override
+    {
+        FakeMusic::command(c);
+        writesBefore << m_settings.writes.size();
+    }
+    QList<qsizetype> writesBefore;
+
+private:
+    const MemorySettings &m_settings;
+};
+
+// A started window; stored values as "Music|Sound|StatusBar", "-" leaves a key out.
+struct Session {
+    Fakes fakes;
+    OrderedMusic music{fakes.settings};
+    std::unique_ptr<Form1> w;
+
+    explicit Session(const QString &stored = QStringLiteral("-|-|-"), SettingsStore *settings = nullptr)
+    {
+        const QStringList parts = stored.split(QLatin1Char('|'));
+        const QStringList keys{"Music", "Sound", "StatusBar"};
+        for (int i = 0; i < keys.size(); ++i)
+            if (parts.value(i) != QLatin1String("-"))
+                fakes.settings.set(keys[i], parts.value(i));
+        w = std::make_unique<Form1>(Platform{fakes.folder.path(), fakes.random, settings ? *settings : fakes.settings,
+                                             fakes.waves, music, fakes.messages, fakes.help, fakes.program});
+        w->Form_Load();
+        w->FourbyFour_Click();
+        w->startMusic();
+    }
+    QStringList checked() const
+    {
+        QStringList marks;
+        for (const QString &entry : Entries)
+            if (w->isChecked(entry))
+                marks << entry;
+        return marks;
+    }
+};
+} // namespace
+
+class tst_MainWindowPrefs : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QStandardPaths::setTestModeEnabled(true); }
+    void startUpReadsTheStore_data();
+    void startUpReadsTheStore();
+    void choicesLastThroughTheFile_data();
+    void choicesLastThroughTheFile();
+    void checkedEntryDoesNothing_data();
+    void checkedEntryDoesNothing();
+    void statusBarKeepsTheBoardSize();
+    void musicOffOnAndShutDown();
+    void loopsAtTheEnd_data();
+    void loopsAtTheEnd();
+    void effectsFollowTheSoundPreference();
+};
+
+void tst_MainWindowPrefs::startUpReadsTheStore_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QStringList>("checked");
+    QTest::addColumn<QStringList>("writes");
+    QTest::addColumn<QStringList>("commands");
+    const QStringList none, openPlay{"open", "play"};
+    QTest::newRow("first run, empty store") << "-|-|-" << AllOn << none << openPlay;
+    QTest::newRow("all True") << "True|True|True" << AllOn << none << openPlay;
+    QTest::newRow("all False") << "False|False|False" << QStringList{"MusicOff", "SoundOff", "BarOff"}
+                               << QStringList{"StatusBar=False"} << QStringList{"open"};
+    QTest::newRow("lower case false") << "false|false|false" << AllOn << none << openPlay;
+    QTest::newRow("empty values") << "||" << AllOn << none << openPlay;
+    QTest::newRow("numbers") << "0|0|0" << AllOn << none << openPlay;
+    QTest::newRow("spaces round False") << " False | False | False " << AllOn << none << openPlay;
+}
+
+void tst_MainWindowPrefs::startUpReadsTheStore()
+{
+    QFETCH(QString, stored);
+    QFETCH(QStringList, checked);
+    QFETCH(QStringList, writes);
+    QFETCH(QStringList, commands);
+    Session s(stored);
+    QCOMPARE(s.checked(), checked);
+    QCOMPARE(s.fakes.settings.writes, writes);
+    QCOMPARE(s.w->statusBar1()->isHidden(), checked.contains(QStringLiteral("BarOff")));
+    QCOMPARE(s.w->LastPictureFolder, s.fakes.folder.path());
+    QCOMPARE(s.music.fileName, s.fakes.folder.filePath(QStringLiteral("fallmorn.mid")));
+    QCOMPARE(s.music.commands, commands);
+}
+
+void tst_MainWindowPrefs::choicesLastThroughTheFile_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("music off") << "MusicOff" << QByteArray("[Tessary]\nMusic=False\n");
+    QTest::newRow("sound off") << "SoundOff" << QByteArray("[Tessary]\nSound=False\n");
+    QTest::newRow("bar off") << "BarOff" << QByteArray("[Tessary]\nStatusBar=False\n");
+}
+
+void tst_MainWindowPrefs::choicesLastThroughTheFile()
+{
+    QFETCH(QString, entry);
+    QFETCH(QByteArray, file);
+    QTemporaryDir dir;
+    IniSettingsStore settings(dir.path());
+    QFile stored(settings.filePath(QStringLiteral("Orvane.Works")));
+    {
+        Session first(QStringLiteral("-|-|-"), &settings);
+        QVERIFY(!stored.exists());  // the first run writes nothing
+        first.w->menuEntry(entry)->trigger();
+    }
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    QCOMPARE(stored.readAll(), file);
+    stored.close();
+    Session next(QStringLiteral("-|-|-"), &settings);
+    QVERIFY(next.w->isChecked(entry));
+    QCOMPARE(next.checked().size(), 3);
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    QCOMPARE(stored.readAll(), file);  // the bar's "False" is written again, nothing else
+}
+
+void tst_MainWindowPrefs::checkedEntryDoesNothing_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("entry");
+    for (const QString &on : AllOn)
+        QTest::newRow(qPrintable(on)) << "-|-|-" << on;
+    for (const QString &off : {"MusicOff", "SoundOff", "BarOff"})
+        QTest::newRow(qPrintable(off)) << "False|False|False" << off;
+}
+
+void tst_MainWindowPrefs::checkedEntryDoesNothing()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, entry);
+    Session s(stored);
+    const QStringList marks = s.checked(), writes = s.fakes.settings.writes, commands = s.music.commands;
+    const QSize size = s.w->size();
+    s.w->menuEntry(entry)->trigger();
+    QCOMPARE(s.checked(), marks);
+    QCOMPARE(s.fakes.settings.writes, writes);
+    QCOMPARE(s.music.commands, commands);  // Music "On" while on does not restart the piece
+    QCOMPARE(s.w->size(), size);
+}
+
+void tst_MainWindowPrefs::statusBarKeepsTheBoardSize()
+{
+    Session s;
+    s.w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s.w.get()));
+    const QSize window = s.w->size(), board = s.w->boardArea()->size();
+    const int bar = s.w->statusBar1()->sizeHint().height();
+    QVERIFY(bar > 0);
+    s.w->menuEntry(QStringLiteral("BarOff"))->trigger();
+    QCOMPARE(s.w->size(), QSize(window.width(), window.height() - bar));
+    QTRY_COMPARE(s.w->boardArea()->size(), board);
+    s.w->menuEntry(QStringLiteral("BarOn"))->trigger();
+    QVERIFY(!s.w->statusBar1()->isHidden());
+    QCOMPARE(s.w->size(), window);
+    QCOMPARE(s.fakes.settings.writes, (QStringList{"StatusBar=False", "StatusBar=True"}));
+
+    Session hidden(QStringLiteral("-|-|False"));  // started without the bar
+    QCOMPARE(hidden.w->size(), QSize(window.width(), window.height() - bar));
+    hidden.w->menuEntry(QStringLiteral("BarOn"))->trigger();
+    QCOMPARE(hidden.w->size(), window);
+}
+
+void tst_MainWindowPrefs::musicOffOnAndShutDown()
+{
+    Session s(QStringLiteral("False|-|-"));
+    s.w->menuEntry(QStringLiteral("MusicOn"))->trigger();
+    s.w->menuEntry(QStringLiteral("MusicOff"))->trigger();
+    s.w->menuEntry(QStringLiteral("SoundOff"))->trigger();  // the music hears nothing of it
+    QCOMPARE(s.music.commands, (QStringList{"open", "play", "stop"}));
+    QCOMPARE(s.music.writesBefore, (QList<qsizetype>{0, 0, 1}));  // the command, then the write
+    QCOMPARE(s.fakes.settings.writes, (QStringList{"Music=True", "Music=False", "Sound=False"}));
+    s.w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(s.w.get()));
+    s.w->close();
+    QCOMPARE(s.music.commands.last(), QStringLiteral("close"));
+    QCOMPARE(s.fakes.program.ended, 1);
+}
+
+void tst_MainWindowPrefs::loopsAtTheEnd_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QStringList>("commands");
+    QTest::newRow("one tick before the end") << 69119 << 69120 << QStringList{};
+    QTest::newRow("at the end") << 69120 << 69120 << QStringList{"next", "play"};
+    QTest::newRow("past the end, notes fading") << 72938 << 69120 << QStringList{"next", "play"};
+    QTest::newRow("length not known yet") << 0 << 0 << QStringList{};
+    QTest::newRow("negative position") << -5 << 69120 << QStringList{};
+    QTest::newRow("negative length") << 10 << -1 << QStringList{};
+}
+
+void tst_MainWindowPrefs::loopsAtTheEnd()
+{
+    QFETCH(int, position);
+    QFETCH(int, length);
+    QFETCH(QStringList, commands);
+    Session s;
+    s.music.commands.clear();
+    s.music.pos = position;
+    s.music.len = length;
+    s.music.statusUpdate();
+    QCOMPARE(s.music.commands, commands);
+}
+
+void tst_MainWindowPrefs::effectsFollowTheSoundPreference()
+{
+    for (const QString &sound : {"True", "False"}) {
+        Session s(QStringLiteral("-|%1|-").arg(sound));
+        s.w->cellClicked(0, 0);  // not in line with the empty cell: silent
+        s.w->cellClicked(3, 2);  // 15 slides right
+        s.w->cellClicked(3, 3);  // and back: solved
+        const QStringList all{"change.wav async", "change.wav async", "pop.wav sync", "gling.wav async"};
+        QCOMPARE(s.fakes.waves.played, sound == QLatin1String("True") ? all : QStringList{});
+        QCOMPARE(s.music.commands, (QStringList{"open", "play"}));
+    }
+}
+
+QTEST_MAIN(tst_MainWindowPrefs)
+#include "tst_main_window_prefs.moc"
