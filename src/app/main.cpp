@@ -1,4 +1,5 @@
 // Tessary: the program's entry point, wiring the real platform into the game.
+#include "app/media_check.h"
 #include "app/splash.h"
 #include "app/startup.h"
 #include "board/main_window.h"
@@ -10,13 +11,30 @@
 #include "platform/program_folder.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/qt_program_control.h"
-#include "platform/silent_devices.h"
 #include "platform/system_random.h"
 
 #include <QApplication>
+#include <cstdio>
+
+namespace {
+// `tessary --check-media`: says where the program's folder is and which media are missing there.
+int checkMedia(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QString folder = executableFolder();
+    const QStringList missing = missingMediaFiles(folder);
+    std::printf("Program folder: %s\n", qPrintable(folder));
+    for (const QString &name : missing)
+        std::printf("missing: %s\n", qPrintable(name));
+    return missing.isEmpty() ? 0 : 1;
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    if (argc > 1 && qstrcmp(argv[1], "--check-media") == 0)
+        return checkMedia(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessary"));
     QApplication::setOrganizationName(QStringLiteral("Orvane.Works"));

@@ -54,7 +54,9 @@ void Form1::MMControl1_StatusUpdate()
     // A length of 0 means the device does not know it yet (or has no piece): nothing to loop.
     if (length > 0 && position >= length) {
         m_platform.music.command(QStringLiteral("next"));
-        m_platform.music.command(QStringLiteral("play"));
+        // Switched off just as the piece ended: rewind, but do not start it against the player's choice.
+        if (isChecked(QStringLiteral("MusicOn")))
+            m_platform.music.command(QStringLiteral("play"));
     }
 }
 

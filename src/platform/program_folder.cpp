@@ -6,9 +6,6 @@
 
 QString executableFolder()
 {
-    const QString overridden = qEnvironmentVariable("TESSARY_PROGRAM_DIR");
-    if (!overridden.isEmpty())
-        return QDir::cleanPath(overridden);
     return QCoreApplication::applicationDirPath();
 }
 

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-// The executable's folder, or the value of TESSARY_PROGRAM_DIR when set.
+// The folder that holds the running executable.
 QString executableFolder();
 // Joins a file name onto a folder with the platform's separator.
 QString programFile(const QString &folder, const QString &name);

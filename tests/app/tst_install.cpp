@@ -89,11 +89,11 @@ void tst_Install::startInstalledGame(const QString &root, const QString &prefix)
     env.insert(QStringLiteral("HOME"), home.path());
     env.remove(QStringLiteral("XDG_DATA_HOME"));
     env.remove(QStringLiteral("XDG_CONFIG_HOME"));
-    env.remove(QStringLiteral("TESSARY_PROGRAM_DIR"));
     game.setProcessEnvironment(env);
     const QString command = root + prefix + QStringLiteral("/bin/tessary");
     if (asRoot)
-        game.start(QStringLiteral("runuser"), {QStringLiteral("-u"), QStringLiteral("nobody"), QStringLiteral("--"), command});
+        game.start(QStringLiteral("setpriv"), {QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"),
+                                               QStringLiteral("--clear-groups"), QStringLiteral("--"), command});
     else
         game.start(command, {});
     QVERIFY(game.waitForStarted());

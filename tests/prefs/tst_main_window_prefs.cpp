@@ -203,12 +203,15 @@ void tst_MainWindowPrefs::loopsAtTheEnd_data()
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("length");
     QTest::addColumn<QStringList>("commands");
-    QTest::newRow("one tick before the end") << 69119 << 69120 << QStringList{};
-    QTest::newRow("at the end") << 69120 << 69120 << QStringList{"next", "play"};
-    QTest::newRow("past the end, notes fading") << 72938 << 69120 << QStringList{"next", "play"};
-    QTest::newRow("length not known yet") << 0 << 0 << QStringList{};
-    QTest::newRow("negative position") << -5 << 69120 << QStringList{};
-    QTest::newRow("negative length") << 10 << -1 << QStringList{};
+    QTest::addColumn<bool>("musicOff");
+    QTest::newRow("one tick before the end") << 69119 << 69120 << QStringList{} << false;
+    QTest::newRow("at the end") << 69120 << 69120 << QStringList{"next", "play"} << false;
+    QTest::newRow("past the end, notes fading") << 72938 << 69120 << QStringList{"next", "play"} << false;
+    QTest::newRow("length not known yet") << 0 << 0 << QStringList{} << false;
+    QTest::newRow("negative position") << -5 << 69120 << QStringList{} << false;
+    QTest::newRow("negative length") << 10 << -1 << QStringList{} << false;
+    // Music switched off just as the piece ended: rewound, but it stays silent.
+    QTest::newRow("at the end, music off") << 69120 << 69120 << QStringList{"stop", "next"} << true;
 }
 
 void tst_MainWindowPrefs::loopsAtTheEnd()
@@ -216,8 +219,11 @@ void tst_MainWindowPrefs::loopsAtTheEnd()
     QFETCH(int, position);
     QFETCH(int, length);
     QFETCH(QStringList, commands);
+    QFETCH(bool, musicOff);
     Session s;
     s.music.commands.clear();
+    if (musicOff)
+        s.w->menuEntry(QStringLiteral("MusicOff"))->trigger();
     s.music.pos = position;
     s.music.len = length;
     s.music.statusUpdate();
