@@ -5,8 +5,8 @@ set -euo pipefail
 
 build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libfluidsynth-dev
             libsndfile1-dev timgm6mb-soundfont fonts-dejavu-core)
-run_pkgs=(qt6-qpa-plugins libqt6multimedia6)
-test_pkgs=(desktop-file-utils appstream dpkg-dev file)
+run_pkgs=()
+test_pkgs=(desktop-file-utils appstream dpkg-dev file util-linux)
 
 want=("${build_pkgs[@]}")
 case "${1:-build}" in
