@@ -1,12 +1,8 @@
 // Play figures on a 7 x 7 board: one click with the repaint of the changed cells, one New Game.
 #include "board/main_window.h"
 #include "platform/cell_view.h"
-#include "platform/help_viewer.h"
-#include "platform/message_boxes.h"
-#include "platform/program_control.h"
 #include "platform/silent_devices.h"
 #include "platform/system_random.h"
-#include "platform/settings_store.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,38 +10,23 @@
 #include <QTest>
 #include <cstdio>
 
-namespace {
-class NoSettings : public SettingsStore {
-public:
-    QString read(const QString &, const QString &, const QString &, const QString &def) const override { return def; }
-    void write(const QString &, const QString &, const QString &, const QString &) override {}
-};
-class NoMessages : public MessageBoxes {
-public:
-    void show(const QString &) override {}
-};
-class NoEnd : public ProgramControl {
-public:
-    void end() override {}
-};
-} // namespace
-
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QTemporaryDir folder;
     SystemRandom random;
-    NoSettings settings;
+    DefaultSettings settings;
     SilentWavePlayer waves;
     SilentMusicDevice music;
-    NoMessages messages;
+    SilentMessageBoxes messages;
     NoHelpViewer help;
-    NoEnd program;
+    KeepRunning program;
     Form1 w(Platform{folder.path(), random, settings, waves, music, messages, help, program});
     w.Form_Load();
     w.SevenBySeven_Click();
     w.show();
-    QTest::qWaitForWindowExposed(&w);
+    if (!QTest::qWaitForWindowExposed(&w))
+        return 1;
 
     const int games = 200;
     QElapsedTimer timer;

@@ -3,6 +3,7 @@
 
 #include "app/splash.h"
 #include "imagery/logo.h"
+#include "platform/window_placement.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -34,17 +35,12 @@ Qt::WindowFlags fixedDialogFlags()
            | Qt::WindowCloseButtonHint;
 }
 
-void centreOnScreen(QWidget &window)
+void fitAndCentre(QWidget &window)
 {
     if (window.layout())
         window.layout()->activate();
     window.adjustSize();
-    const QScreen *screen = window.screen();
-    if (!screen)
-        return;
-    QRect r(window.pos(), window.size());
-    r.moveCenter(screen->availableGeometry().center());
-    window.move(r.topLeft());
+    centreOnScreen(window);
 }
 
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent, fixedDialogFlags())
@@ -91,7 +87,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent, fixedDialogFlags())
     grid->addWidget(ok, 6, 1, Qt::AlignRight);
 
     Form_Load();
-    centreOnScreen(*this);
+    fitAndCentre(*this);
 }
 
 void frmAbout::Form_Load()

@@ -21,5 +21,5 @@ private:
 
 // Window flags of a fixed-size dialog with a caption and a close box only.
 Qt::WindowFlags fixedDialogFlags();
-// Puts a window of fixed size in the middle of its screen.
-void centreOnScreen(QWidget &window);
+// Sizes a window to its contents and puts it in the middle of its screen.
+void fitAndCentre(QWidget &window);

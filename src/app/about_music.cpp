@@ -54,7 +54,7 @@ AboutMusicFrm::AboutMusicFrm(QWidget *parent) : QDialog(parent, fixedDialogFlags
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(frame);
     layout->addWidget(close, 0, Qt::AlignRight);
-    centreOnScreen(*this);
+    fitAndCentre(*this);
 }
 
 void AboutMusicFrm::Command1_Click()

@@ -3,12 +3,12 @@
 
 #include "board/board_geometry.h"
 #include "imagery/logo.h"
+#include "platform/window_placement.h"
 
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPixmap>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -59,11 +59,7 @@ frmSplash::frmSplash(std::function<void()> startProgram, QWidget *parent)
     connect(m_timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     Form_Load();
 
-    if (const QScreen *screen = this->screen()) {
-        QRect r = geometry();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
+    centreOnScreen(*this);
 }
 
 void frmSplash::Form_Load()

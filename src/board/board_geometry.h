@@ -1,6 +1,7 @@
 // Board-area and window sizes for each board size, in twips (15 twips = one logical pixel).
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 inline constexpr int TwipsPerPixel = 15;
@@ -35,3 +36,5 @@ WindowTwips windowTwips(int n, bool statusBarShown, int statusBarHeightTwips,
                         int cellWidth = CellWidth, int cellHeight = CellHeight);
 
 int twipsToPixels(int twips);
+// A control's place given in twips, in logical pixels.
+QRect twipsRect(int left, int top, int width, int height);

@@ -7,13 +7,13 @@
 #include "platform/music_device.h"
 #include "platform/program_control.h"
 #include "scores/score_book.h"
+#include "platform/window_placement.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStatusBar>
 
 Form1::Form1(const Platform &platform, QWidget *parent) : QMainWindow(parent), m_platform(platform)
@@ -284,11 +284,7 @@ void Form1::showEvent(QShowEvent *event)
     if (m_centred)
         return;
     m_centred = true;
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
 }
 
 void Form1::ExitGame_Click()

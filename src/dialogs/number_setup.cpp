@@ -3,16 +3,16 @@
 
 #include "board/board_geometry.h"
 #include "board/main_window.h"
+#include "platform/window_placement.h"
 
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace {
 void place(QWidget *widget, int left, int top, int width, int height)
 {
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+    widget->setGeometry(twipsRect(left, top, width, height));
 }
 } // namespace
 
@@ -72,9 +72,5 @@ void Setupfrm2::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (std::exchange(m_centred, true))
         return;
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
 }

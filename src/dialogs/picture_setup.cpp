@@ -8,12 +8,12 @@
 #include "dialogs/picture_setup_preview.h"
 #include "dialogs/picture_setup_stock.h"
 #include "platform/message_boxes.h"
+#include "platform/window_placement.h"
 
 #include <QDir>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 SetUpFrm::SetUpFrm(Form1 &mainWindow)
     : QDialog(&mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
@@ -33,7 +33,7 @@ SetUpFrm::SetUpFrm(Form1 &mainWindow)
 
 void SetUpFrm::place(QWidget *widget, int left, int top, int width, int height)
 {
-    widget->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+    widget->setGeometry(twipsRect(left, top, width, height));
 }
 
 void SetUpFrm::buildSizeFrame()
@@ -189,9 +189,5 @@ void SetUpFrm::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (std::exchange(m_centred, true))
         return;
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
 }

@@ -1,5 +1,6 @@
 // The help window and the help viewer that opens it.
 #include "platform/help_window.h"
+#include "platform/window_placement.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +10,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
@@ -164,11 +164,7 @@ void QtHelpViewer::showContentsAndIndex(const QString &helpFile)
         m_window = new HelpWindow;
     m_window->openContentsAndIndex(helpFile);
     if (first) {
-        if (const QScreen *screen = m_window->screen()) {
-            QRect r = m_window->frameGeometry();
-            r.moveCenter(screen->availableGeometry().center());
-            m_window->move(r.topLeft());
-        }
+        centreOnScreen(*m_window);
     }
     m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
     m_window->show();

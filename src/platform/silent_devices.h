@@ -1,8 +1,11 @@
-// Stand-ins that do nothing: used where no real device or viewer is available.
+// Stand-ins that do nothing: for tools and benchmarks that run the game's windows unattended.
 #pragma once
 
 #include "platform/help_viewer.h"
+#include "platform/message_boxes.h"
 #include "platform/music_device.h"
+#include "platform/program_control.h"
+#include "platform/settings_store.h"
 #include "platform/wave_player.h"
 
 class SilentWavePlayer : public WavePlayer {
@@ -22,4 +25,21 @@ public:
 class NoHelpViewer : public HelpViewer {
 public:
     void showContentsAndIndex(const QString &) override {}
+};
+
+// Every read gives the default; nothing is kept.
+class DefaultSettings : public SettingsStore {
+public:
+    QString read(const QString &, const QString &, const QString &, const QString &def) const override { return def; }
+    void write(const QString &, const QString &, const QString &, const QString &) override {}
+};
+
+class SilentMessageBoxes : public MessageBoxes {
+public:
+    void show(const QString &) override {}
+};
+
+class KeepRunning : public ProgramControl {
+public:
+    void end() override {}
 };

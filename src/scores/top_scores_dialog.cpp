@@ -3,20 +3,15 @@
 
 #include "board/board_geometry.h"
 #include "scores/score_rules.h"
+#include "platform/window_placement.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 namespace {
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
-}
 
 QFont sansFont(qreal points, bool bold)
 {
@@ -146,9 +141,5 @@ void TopScoresFrm::showEvent(QShowEvent *event)
     if (m_centred)
         return;
     m_centred = true;
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
 }

@@ -10,10 +10,6 @@
 #include "imagery/logo.h"
 #include "platform/help_window.h"
 #include "scores/top_scores_dialog.h"
-#include "platform/help_viewer.h"
-#include "platform/message_boxes.h"
-#include "platform/program_control.h"
-#include "platform/settings_store.h"
 #include "platform/silent_devices.h"
 #include "platform/system_random.h"
 
@@ -24,24 +20,11 @@
 #include <cstdio>
 
 namespace {
-class NoSettings : public SettingsStore {
-public:
-    QString read(const QString &, const QString &, const QString &, const QString &def) const override { return def; }
-    void write(const QString &, const QString &, const QString &, const QString &) override {}
-};
-class NoMessages : public MessageBoxes {
-public:
-    void show(const QString &) override {}
-};
-class NoEnd : public ProgramControl {
-public:
-    void end() override {}
-};
-
 void save(QWidget *window, const QString &folder, const QString &name)
 {
     window->show();
-    QTest::qWaitForWindowExposed(window);
+    if (!QTest::qWaitForWindowExposed(window))
+        std::fprintf(stderr, "%s was not shown\n", qPrintable(name));
     QApplication::processEvents();
     const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
     window->grab().save(path);
@@ -64,12 +47,12 @@ int main(int argc, char *argv[])
     QDir().mkpath(out);
     SystemRandom random;
     random.randomize();
-    NoSettings settings;
+    DefaultSettings settings;
     SilentWavePlayer waves;
     SilentMusicDevice music;
-    NoMessages messages;
+    SilentMessageBoxes messages;
     NoHelpViewer help;
-    NoEnd program;
+    KeepRunning program;
     const QString folder = QStringLiteral(TESSARY_PROGRAM_DIR);
     Platform platform{folder, random, settings, waves, music, messages, help, program};
 
