@@ -139,66 +139,49 @@ private slots:
         QVERIFY(m_w->picClipFrm().PicClip1.isNull());
     }
 
-    void stockBoards_data()
+    // Stock and custom pictures taken with OK; a custom picture that is not square is refused.
+    void boards_data()
     {
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("file");  // in the player's folder with "Custom" chosen; none for stock
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QSize>("source");
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("skill");
-        QTest::newRow("at once: 3x3 Leaf") << "" << "" << 3 << "Leaf" << 1;
-        QTest::newRow("6x6 Cow") << "Option4" << "Option12" << 6 << "Cow" << 6;
-        QTest::newRow("7x7 Mountain") << "Option5" << "Option10" << 7 << "Mountain" << 5;
+        QTest::newRow("at once: 3x3 Leaf") << QString() << QStringList{} << QSize(506, 506) << 3 << "Leaf" << 1;
+        QTest::newRow("6x6 Cow") << QString() << QStringList{"Option4", "Option12"} << QSize() << 6 << "Cow" << 6;
+        QTest::newRow("7x7 Mountain") << QString() << QStringList{"Option5", "Option10"} << QSize() << 7 << "Mountain" << 5;
+        QTest::newRow("custom 400 x 300 refused") << "WIDE.JPG" << QStringList{"Option3"} << QSize(400, 300) << 4 << "Leaf" << SkillNumbers;
+        QTest::newRow("custom 300 x 300") << "Halves.Jpg" << QStringList{"Option3"} << QSize(300, 300) << 5 << "Leaf" << SkillCustom;
+        QTest::newRow("custom GIF, capital extension") << "Autumn.GIF" << QStringList{"Option3"} << QSize(506, 506) << 5 << "Leaf" << SkillCustom;
+        QTest::newRow("custom, no file chosen: Leaf") << "" << QStringList{"Option3"} << QSize(506, 506) << 5 << "Leaf" << SkillCustom;
     }
-    void stockBoards()
+    void boards()
     {
-        QFETCH(QString, size);
-        QFETCH(QString, picture);
+        QFETCH(QString, file);
+        QFETCH(QStringList, clicks);
+        QFETCH(QSize, source);
         QFETCH(int, n);
         QFETCH(QString, name);
         QFETCH(int, skill);
-        QVERIFY(open());
-        for (const QString &option : {size, picture})
-            if (!option.isEmpty())
-                click(qPrintable(option));
+        if (file.isNull()) {
+            QVERIFY(open());
+        } else {
+            QVERIFY(openOnMine());
+            QCOMPARE(files()->count(), 4);  // not shot.png
+            if (!file.isEmpty())
+                chooseFile(file);
+        }
+        for (const QString &option : clicks)
+            click(qPrintable(option));
+        if (source.isValid())
+            QCOMPARE(QSize(m_dlg->PreviewSourceWidth, m_dlg->PreviewSourceHeight), source);
         QCOMPARE(m_w->panelText(2), name);
         const QImage shown = preview()->Image();
         click("Command1");
-        QTRY_VERIFY(closed());
-        QCOMPARE(m_w->game().SkillLevel, skill);
-        QCOMPARE(m_w->panelText(1), QStringLiteral("%1x%1").arg(n));
+        QCOMPARE(m_w->picClipFrm().PicClip1, shown);
         QCOMPARE(m_w->panelText(2), name);
-        QCOMPARE(m_w->picClipFrm().PicClip1, shown);
-        verifyTilesCutFromPreview(n);
-        QVERIFY(m_fakes->messages.shown.isEmpty());
-    }
-
-    void customPictures_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QSize>("source");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("400 x 300 refused") << "WIDE.JPG" << QSize(400, 300) << false;
-        QTest::newRow("300 x 300 accepted") << "Halves.Jpg" << QSize(300, 300) << true;
-        QTest::newRow("GIF, capital extension") << "Autumn.GIF" << QSize(506, 506) << true;
-        QTest::newRow("no file chosen: Leaf") << "" << QSize(506, 506) << true;
-    }
-    void customPictures()
-    {
-        QFETCH(QString, file);
-        QFETCH(QSize, source);
-        QFETCH(bool, accepted);
-        QVERIFY(openOnMine());
-        QCOMPARE(files()->count(), 4);  // not shot.png
-        if (!file.isEmpty())
-            chooseFile(file);
-        QCOMPARE(QSize(m_dlg->PreviewSourceWidth, m_dlg->PreviewSourceHeight), source);
-        const QImage shown = preview()->Image();
-        click("Option3");
-        click("Command1");
-        QCOMPARE(m_w->picClipFrm().PicClip1, shown);
-        QCOMPARE(m_w->panelText(2), QStringLiteral("Leaf"));
-        if (!accepted) {
+        if (skill == SkillNumbers) {  // refused: the dialog stays and the game is as it was
             QCOMPARE(m_fakes->messages.shown, QStringList{NotSquareMessage});
             QVERIFY(m_dlg->isVisible());
             QCOMPARE(m_w->game().size(), 4);
@@ -207,8 +190,9 @@ private slots:
         }
         QTRY_VERIFY(closed());
         QVERIFY(m_fakes->messages.shown.isEmpty());
-        QCOMPARE(m_w->game().SkillLevel, SkillCustom);
-        verifyTilesCutFromPreview(5);
+        QCOMPARE(m_w->game().SkillLevel, skill);
+        QCOMPARE(m_w->panelText(1), QStringLiteral("%1x%1").arg(n));
+        verifyTilesCutFromPreview(n);
     }
 
     void grid_data()
