@@ -25,7 +25,6 @@ private slots:
     void onlyARecordIsAnnouncedAndSaved();
     void aFolderThatCannotBeWritten_data();
     void aFolderThatCannotBeWritten();
-    void dialogControlsSitAtTheirPlaces_data();
     void dialogControlsSitAtTheirPlaces();
     void dialogShowsTheChosenList();
 
@@ -172,39 +171,31 @@ void TestTopScores::aFolderThatCannotBeWritten()
     QCOMPARE(fileBytes(userFile()), homeWritable ? " 20 \r\n" + EmptyLine.repeated(34) : QByteArray());
 }
 
-void TestTopScores::dialogControlsSitAtTheirPlaces_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("twips");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("Label1") << "Label1" << QRect(120, 120, 3735, 255) << "NUMBERS";
-    QTest::newRow("Frame1") << "Frame1" << QRect(120, 360, 1455, 1095) << "Game Type";
-    QTest::newRow("OptNum") << "OptNum" << QRect(240, 360, 1095, 255) << "Numbers";
-    QTest::newRow("OptPict") << "OptPict" << QRect(240, 720, 1095, 255) << "Pictures";
-    QTest::newRow("Frame2") << "Frame2" << QRect(120, 1560, 1455, 1815) << "Skill Level";
-    QTest::newRow("Option6") << "Option6" << QRect(120, 240, 975, 255) << "Leaf";
-    QTest::newRow("Option7") << "Option7" << QRect(120, 480, 1095, 255) << "Rose";
-    QTest::newRow("Option8") << "Option8" << QRect(120, 720, 1095, 255) << "Flower";
-    QTest::newRow("Option9") << "Option9" << QRect(120, 960, 1215, 255) << "Door";
-    QTest::newRow("Option10") << "Option10" << QRect(120, 1200, 1215, 255) << "Mountain";
-    QTest::newRow("Option12") << "Option12" << QRect(120, 1440, 1215, 255) << "Cow";
-    QTest::newRow("List1") << "List1" << QRect(1680, 480, 1815, 1560) << "";
-    QTest::newRow("Command2") << "Command2" << QRect(1800, 2400, 1575, 375) << "Close";
-}
-
 void TestTopScores::dialogControlsSitAtTheirPlaces()
 {
-    QFETCH(QString, name);
-    QFETCH(QRect, twips);
-    QFETCH(QString, caption);
+    struct Place {
+        const char *name;
+        QRect twips;
+        const char *caption;
+    };
+    const Place places[] = {
+        {"Label1", {120, 120, 3735, 255}, "NUMBERS"},      {"Frame1", {120, 360, 1455, 1095}, "Game Type"},
+        {"OptNum", {240, 360, 1095, 255}, "Numbers"},      {"OptPict", {240, 720, 1095, 255}, "Pictures"},
+        {"Frame2", {120, 1560, 1455, 1815}, "Skill Level"}, {"Option6", {120, 240, 975, 255}, "Leaf"},
+        {"Option7", {120, 480, 1095, 255}, "Rose"},        {"Option8", {120, 720, 1095, 255}, "Flower"},
+        {"Option9", {120, 960, 1215, 255}, "Door"},        {"Option10", {120, 1200, 1215, 255}, "Mountain"},
+        {"Option12", {120, 1440, 1215, 255}, "Cow"},       {"List1", {1680, 480, 1815, 1560}, ""},
+        {"Command2", {1800, 2400, 1575, 375}, "Close"}};
     ScoreBook book = ScoreBook::empty();
     TopScoresFrm dialog(book);
     QCOMPARE(dialog.size(), QSize(3555 / 15, 3480 / 15));
-    QWidget *control = dialog.findChild<QWidget *>(name);
-    QVERIFY(control);
-    QCOMPARE(control->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
-    QString text = control->property("text").toString() + control->property("title").toString();
-    QCOMPARE(text, caption);
+    for (const Place &p : places) {
+        QWidget *control = dialog.findChild<QWidget *>(p.name);
+        QVERIFY2(control, p.name);
+        const QRect &t = p.twips;
+        QVERIFY2(control->geometry() == QRect(t.x() / 15, t.y() / 15, t.width() / 15, t.height() / 15), p.name);
+        QCOMPARE(control->property("text").toString() + control->property("title").toString(), QString(p.caption));
+    }
 }
 
 void TestTopScores::dialogShowsTheChosenList()
@@ -244,11 +235,10 @@ void TestTopScores::dialogShowsTheChosenList()
         QVERIFY(frame2->isEnabled());
         QCOMPARE(label->text(), QString("PICTURES - Leaf"));
         QCOMPARE(lines().first(), QString("3x3..........Empty"));
-        const char *options[] = {"Option7", "Option8", "Option9", "Option10", "Option12"};
-        const QStringList names{"Rose", "Flower", "Door", "Mountain", "Cow"};
-        for (int i = 0; i < 5; ++i) {
-            click(options[i]);
-            QCOMPARE(label->text(), "PICTURES - " + names[i]);
+        for (const auto &[option, name] : {std::pair{"Option7", "Rose"}, {"Option8", "Flower"}, {"Option9", "Door"},
+                                           {"Option10", "Mountain"}, {"Option12", "Cow"}}) {
+            click(option);
+            QCOMPARE(label->text(), QStringLiteral("PICTURES - ") + name);
         }
         QCOMPARE(lines(), (QStringList{"3x3..........-3", "4x4..........Empty", "5x5..........250",
                                        "6x6..........Empty", "7x7..........1"}));
