@@ -48,6 +48,7 @@ void Form1::buildMenus()
         QAction *action = menu->addAction(QString::fromLatin1(entry.caption));
         action->setObjectName(QString::fromLatin1(entry.name));
         action->setCheckable(checkable);
+        m_menuEntries.insert(action->objectName(), action);
         connect(action, &QAction::triggered, this, [this, action, handler] {
             if (action->isCheckable()) {
                 const QSignalBlocker block(action);
@@ -147,7 +148,7 @@ void Form1::buildStatusBar()
 
 QAction *Form1::menuEntry(const QString &name) const
 {
-    return findChild<QAction *>(name);
+    return m_menuEntries.value(name);
 }
 
 bool Form1::isChecked(const QString &name) const

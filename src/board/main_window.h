@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "platform/wave_player.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
@@ -132,6 +133,7 @@ private:
     QStatusBar *m_statusBar1 = nullptr;
     QLabel *m_panels[3] = {};
     QPointer<Form2> m_form2;
+    QHash<QString, QAction *> m_menuEntries;  // the check marks are read on every click
     QSize m_outerTwips;
     int m_extraHeightTwips = 0;
     bool m_centred = false;
