@@ -1,6 +1,8 @@
 // "The Music" window and its picture.
 #include "app/about_music.h"
 
+#include "imagery/logo.h"
+
 #include "app/about.h"
 
 #include <QGridLayout>
@@ -119,10 +121,7 @@ void drawNotes(QPainter &p, qreal s)
 
 QImage drawMusicPicture(int side, qreal devicePixelRatio)
 {
-    const int pixels = qRound(side * devicePixelRatio);
-    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
+    QImage image = clearSquare(side, devicePixelRatio);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal s = side;

@@ -5,12 +5,18 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QImage drawLogo(int side, qreal devicePixelRatio)
+QImage clearSquare(int side, qreal devicePixelRatio)
 {
     const int pixels = qRound(side * devicePixelRatio);
     QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::transparent);
+    return image;
+}
+
+QImage drawLogo(int side, qreal devicePixelRatio)
+{
+    QImage image = clearSquare(side, devicePixelRatio);
 
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -4,3 +4,5 @@
 #include <QImage>
 
 QImage drawLogo(int side, qreal devicePixelRatio = 1.0);
+// A clear square of `side` logical pixels to draw on, at the device's pixel density.
+QImage clearSquare(int side, qreal devicePixelRatio);
