@@ -1,9 +1,8 @@
 // "The Music" window and its picture.
 #include "app/about_music.h"
 
-#include "imagery/logo.h"
-
 #include "app/about.h"
+#include "imagery/logo.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
