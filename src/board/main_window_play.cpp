@@ -72,6 +72,9 @@ void Form1::CelebrateWin()
     showLastPiece(m_game, numbersGame(), picFrm());
     if (isChecked(QStringLiteral("SoundOn"))) {
         playSound(QStringLiteral("pop.wav"), WavePlayer::Mode::Sync);
+        // The window may have been closed while the pop played: the program is ending.
+        if (m_closing)
+            return;
         playSound(QStringLiteral("gling.wav"), WavePlayer::Mode::Async);
     }
     DisableBoard();

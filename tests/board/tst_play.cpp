@@ -51,6 +51,7 @@ private slots:
     void countsEveryMove();
     void winSequence_data();
     void winSequence();
+    void closedDuringTheWinSound();
     void newGameAfterWin();
     void arrowKeys();
     void pictureBox();
@@ -165,6 +166,18 @@ void tst_Play::winSequence()
     QTest::keyClick(&g.w, Qt::Key_Right);
     QCOMPARE(g.w.panelText(3), QStringLiteral("1 Clicks"));
     QCOMPARE(g.fakes.waves.played, sounds);
+}
+
+void tst_Play::closedDuringTheWinSound()
+{
+    Game g;
+    g.newGame();
+    g.fakes.waves.whilePlaying = [&] { g.w.close(); };
+    g.click(3, 3);
+    // The program is ending: no chime, no message over a closed window.
+    QCOMPARE(g.fakes.waves.played, (QStringList{"change.wav async", "pop.wav sync"}));
+    QVERIFY(g.fakes.messages.shown.isEmpty());
+    QCOMPARE(g.fakes.program.ended, 1);
 }
 
 void tst_Play::newGameAfterWin()

@@ -12,6 +12,7 @@
 #include "platform/wave_player.h"
 
 #include <QFileInfo>
+#include <functional>
 #include <QMap>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -82,9 +83,12 @@ public:
     {
         played << QFileInfo(path).fileName() + (mode == Mode::Sync ? QStringLiteral(" sync") : QStringLiteral(" async"));
         paths << path;
+        if (mode == Mode::Sync && whilePlaying)
+            whilePlaying();
     }
     QStringList played;
     QStringList paths;
+    std::function<void()> whilePlaying;  // runs during a sound played to its end
 };
 
 class FakeMusic : public MusicDevice {
