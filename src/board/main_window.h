@@ -118,6 +118,7 @@ private:
     void LoadScores();
     void SaveScores();
     void AnnounceTopScore();
+    void keepRecordQuietly();
     bool numbersGame() const { return isChecked(QStringLiteral("Numbers")); }
 
     Platform m_platform;

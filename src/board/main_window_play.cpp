@@ -72,9 +72,12 @@ void Form1::CelebrateWin()
     showLastPiece(m_game, numbersGame(), picFrm());
     if (isChecked(QStringLiteral("SoundOn"))) {
         playSound(QStringLiteral("pop.wav"), WavePlayer::Mode::Sync);
-        // The window may have been closed while the pop played: the program is ending.
-        if (m_closing)
+        // The window may have been closed while the pop played: the program is ending, but a
+        // new record is still kept.
+        if (m_closing) {
+            keepRecordQuietly();
             return;
+        }
         playSound(QStringLiteral("gling.wav"), WavePlayer::Mode::Async);
     }
     DisableBoard();

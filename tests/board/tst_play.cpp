@@ -174,10 +174,13 @@ void tst_Play::closedDuringTheWinSound()
     g.newGame();
     g.fakes.waves.whilePlaying = [&] { g.w.close(); };
     g.click(3, 3);
-    // The program is ending: no chime, no message over a closed window.
+    // The program is ending: no chime, no message over a closed window, but the record is kept.
     QCOMPARE(g.fakes.waves.played, (QStringList{"change.wav async", "pop.wav sync"}));
     QVERIFY(g.fakes.messages.shown.isEmpty());
     QCOMPARE(g.fakes.program.ended, 1);
+    QFile file(g.fakes.folder.filePath(QStringLiteral("Hsl.hsf")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll().split('\n').value(1), QByteArray(" 1 \r"));
 }
 
 void tst_Play::newGameAfterWin()
