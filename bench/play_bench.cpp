@@ -2,7 +2,6 @@
 #include "board/main_window.h"
 #include "platform/cell_view.h"
 #include "platform/silent_devices.h"
-#include "platform/system_random.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,14 +13,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QTemporaryDir folder;
-    SystemRandom random;
-    DefaultSettings settings;
-    SilentWavePlayer waves;
-    SilentMusicDevice music;
-    SilentMessageBoxes messages;
-    NoHelpViewer help;
-    KeepRunning program;
-    Form1 w(Platform{folder.path(), random, settings, waves, music, messages, help, program});
+    UnattendedPlatform outside;
+    Form1 w(outside.platform(folder.path()));
     w.Form_Load();
     w.SevenBySeven_Click();
     w.show();

@@ -4,8 +4,10 @@
 #include "platform/help_viewer.h"
 #include "platform/message_boxes.h"
 #include "platform/music_device.h"
+#include "platform/platform.h"
 #include "platform/program_control.h"
 #include "platform/settings_store.h"
+#include "platform/system_random.h"
 #include "platform/wave_player.h"
 
 class SilentWavePlayer : public WavePlayer {
@@ -42,4 +44,20 @@ public:
 class KeepRunning : public ProgramControl {
 public:
     void end() override {}
+};
+
+// The game's outside world with nothing attached: real random numbers, everything else silent.
+struct UnattendedPlatform {
+    SystemRandom random;
+    DefaultSettings settings;
+    SilentWavePlayer waves;
+    SilentMusicDevice music;
+    SilentMessageBoxes messages;
+    NoHelpViewer help;
+    KeepRunning program;
+
+    Platform platform(const QString &programFolder)
+    {
+        return Platform{programFolder, random, settings, waves, music, messages, help, program};
+    }
 };

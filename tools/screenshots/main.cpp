@@ -11,7 +11,6 @@
 #include "platform/help_window.h"
 #include "scores/top_scores_dialog.h"
 #include "platform/silent_devices.h"
-#include "platform/system_random.h"
 
 #include <QApplication>
 #include <QDir>
@@ -45,16 +44,9 @@ int main(int argc, char *argv[])
     }
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(out);
-    SystemRandom random;
-    random.randomize();
-    DefaultSettings settings;
-    SilentWavePlayer waves;
-    SilentMusicDevice music;
-    SilentMessageBoxes messages;
-    NoHelpViewer help;
-    KeepRunning program;
-    const QString folder = QStringLiteral(TESSARY_PROGRAM_DIR);
-    Platform platform{folder, random, settings, waves, music, messages, help, program};
+    UnattendedPlatform outside;
+    outside.random.randomize();
+    Platform platform = outside.platform(QStringLiteral(TESSARY_PROGRAM_DIR));
 
     frmSplash splash(nullptr);
     splash.Timer1()->stop();
