@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         return 1;
-    w.LastPictureFolder = folder.filePath("photos");
+    w.rememberPictureFolder(folder.filePath("photos"));
     w.menuEntry("Pictures")->trigger();
     auto *dialog = w.findChild<SetUpFrm *>();
     if (!dialog || !QTest::qWaitForWindowExposed(dialog))

@@ -29,12 +29,6 @@ QFrame *line(const char *name, QWidget *parent)
 }
 } // namespace
 
-Qt::WindowFlags fixedDialogFlags()
-{
-    return Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-           | Qt::WindowCloseButtonHint;
-}
-
 void fitAndCentre(QWidget &window)
 {
     if (window.layout())
@@ -43,7 +37,7 @@ void fitAndCentre(QWidget &window)
     centreOnScreen(window);
 }
 
-frmAbout::frmAbout(QWidget *parent) : QDialog(parent, fixedDialogFlags())
+frmAbout::frmAbout(QWidget *parent) : QDialog(parent, DialogFlags)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowModality(Qt::ApplicationModal);

@@ -19,7 +19,5 @@ private:
     QLabel *m_lblVersion = nullptr;
 };
 
-// Window flags of a fixed-size dialog with a caption and a close box only.
-Qt::WindowFlags fixedDialogFlags();
 // Sizes a window to its contents and puts it in the middle of its screen.
 void fitAndCentre(QWidget &window);

@@ -3,6 +3,7 @@
 
 #include "app/about.h"
 #include "imagery/logo.h"
+#include "platform/window_placement.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,7 +14,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-AboutMusicFrm::AboutMusicFrm(QWidget *parent) : QDialog(parent, fixedDialogFlags())
+AboutMusicFrm::AboutMusicFrm(QWidget *parent) : QDialog(parent, DialogFlags)
 {
     setObjectName(QStringLiteral("AboutMusicFrm"));
     setWindowTitle(QStringLiteral("The Music"));

@@ -1,7 +1,6 @@
 // The splash window.
 #include "app/splash.h"
 
-#include "board/board_geometry.h"
 #include "imagery/logo.h"
 #include "platform/window_placement.h"
 

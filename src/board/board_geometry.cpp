@@ -2,7 +2,6 @@
 #include "board/board_geometry.h"
 
 #include <array>
-#include <cmath>
 #include <stdexcept>
 
 namespace {
@@ -31,14 +30,4 @@ WindowTwips windowTwips(int n, bool statusBarShown, int statusBarHeightTwips, in
     w.outerWidth = w.boardWidth + FrameWidthAllowance;
     w.outerHeight = w.boardHeight + info.extraWindowHeight + (statusBarShown ? statusBarHeightTwips : 0);
     return w;
-}
-
-int twipsToPixels(int twips)
-{
-    return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixel));
-}
-
-QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
 }

@@ -1,10 +1,8 @@
 // Board-area and window sizes for each board size, in twips (15 twips = one logical pixel).
 #pragma once
 
-#include <QRect>
 #include <QString>
 
-inline constexpr int TwipsPerPixel = 15;
 inline constexpr int CellLeftStep = 840;   // views overlap by 15 twips so their borders share a line
 inline constexpr int CellTopStep = 720;
 inline constexpr int CellWidth = 855;
@@ -34,7 +32,3 @@ struct WindowTwips {
 // The board area and outer window for an n x n board; the status bar's height counts only while shown.
 WindowTwips windowTwips(int n, bool statusBarShown, int statusBarHeightTwips,
                         int cellWidth = CellWidth, int cellHeight = CellHeight);
-
-int twipsToPixels(int twips);
-// A control's place given in twips, in logical pixels.
-QRect twipsRect(int left, int top, int width, int height);

@@ -2,7 +2,42 @@
 #include "board/board_rules.h"
 
 #include "imagery/number_pictures.h"
+#include "imagery/picture_clip.h"
 #include "platform/random_source.h"
+
+void setUpBoard(GameState &state, const GameSetup &setup, const ViewGrid &views, const PicFrm &numbers)
+{
+    const int n = setup.size;
+    state.Setup = setup;
+    state.Board.resize(1, 1);
+    state.BlankRow = 0;
+    state.BlankCol = 0;
+    state.LastCol = static_cast<qint16>(n - 1);
+    state.LastRow = static_cast<qint16>(n - 1);
+    state.TilePictures.assign(1, Picture{});
+    if (setup.picturesGame()) {
+        state.TilePictures = cutPicture(setup.goalPicture, n);
+        state.TilePictures.resize(static_cast<size_t>(n * n));
+    }
+    SetupNewGame(state, views, numbers);
+}
+
+void Initialize_Board(const ViewGrid &views, bool picturesGame)
+{
+    for (int i = 0; i < ViewGridSide; ++i)
+        for (int k = 0; k < ViewGridSide; ++k)
+            resetView(*views[static_cast<size_t>(k)][static_cast<size_t>(i)], picturesGame);
+}
+
+void SetupNewGame(GameState &state, const ViewGrid &views, const PicFrm &numbers)
+{
+    Initialize_Board(views, state.Setup.picturesGame());
+    state.Board.resize(state.LastRow + 1, state.LastCol + 1);
+    AssignTileControls(state, views);
+    state.BackgroundPicture = numbers.Image3();
+    LoadTilePictures(state, numbers);
+    SetBlankCell(state);
+}
 
 void resetView(TileView &view, bool picturesGame)
 {
@@ -21,22 +56,22 @@ void AssignTileControls(GameState &state, const ViewGrid &views)
             state.Board(r, c).Tile = views[static_cast<size_t>(r)][static_cast<size_t>(c)];
 }
 
-const Picture &piecePicture(const GameState &state, int n, bool numbersGame, const PicFrm &numbers)
+const Picture &piecePicture(const GameState &state, int n, const PicFrm &numbers)
 {
     const size_t index = static_cast<size_t>(n - 1);
-    if (!numbersGame && index < state.TilePictures.size() && !state.TilePictures[index].isNull())
+    if (state.Setup.picturesGame() && index < state.TilePictures.size() && !state.TilePictures[index].isNull())
         return state.TilePictures[index];
     return numbers.NumPic(n - 1);
 }
 
-void LoadTilePictures(GameState &state, bool numbersGame, const PicFrm &numbers)
+void LoadTilePictures(GameState &state, const PicFrm &numbers)
 {
     int n = 0;
     for (int r = 0; r <= state.LastRow; ++r) {
         for (int c = 0; c <= state.LastCol; ++c) {
             ++n;
             BoardCell &cell = state.Board(r, c);
-            cell.Tile->setPicture(piecePicture(state, n, numbersGame, numbers));
+            cell.Tile->setPicture(piecePicture(state, n, numbers));
             cell.TileNumber = static_cast<qint16>(n);
             cell.Tile->setSpecialEffect(EffectRaised);
             cell.IsBlank = False16;
@@ -150,13 +185,13 @@ void scrambleWalk(GameState &state, RandomSource &random, int steps)
     }
 }
 
-void SetUpScrambledBoard(GameState &state, bool numbersGame, const PicFrm &numbers)
+void SetUpScrambledBoard(GameState &state, const PicFrm &numbers)
 {
     for (int r = 0; r <= state.LastRow; ++r) {
         for (int c = 0; c <= state.LastCol; ++c) {
             BoardCell &cell = state.Board(r, c);
             if (cell.TileNumber != 0) {
-                cell.Tile->setPicture(piecePicture(state, cell.TileNumber, numbersGame, numbers));
+                cell.Tile->setPicture(piecePicture(state, cell.TileNumber, numbers));
                 cell.Tile->setSpecialEffect(EffectRaised);
             } else {
                 cell.Tile->setPicture(state.BackgroundPicture);
@@ -181,11 +216,11 @@ bool Winner(const GameState &state)
     return true;
 }
 
-void showLastPiece(GameState &state, bool numbersGame, const PicFrm &numbers)
+void showLastPiece(GameState &state, const PicFrm &numbers)
 {
     const int last = (state.LastCol + 1) * (state.LastRow + 1);
     BoardCell &cell = state.Board(state.LastRow, state.LastCol);
-    cell.Tile->setPicture(piecePicture(state, last, numbersGame, numbers));
+    cell.Tile->setPicture(piecePicture(state, last, numbers));
     cell.Tile->setSpecialEffect(EffectRaised);
 }
 

@@ -1,6 +1,7 @@
 // The state of the one game in play.
 #pragma once
 
+#include "board/game_setup.h"
 #include "platform/picture.h"
 #include "platform/tile_view.h"
 
@@ -10,9 +11,6 @@
 // Booleans kept as 16-bit integers; only -1 counts as true.
 inline constexpr qint16 True16 = -1;
 inline constexpr qint16 False16 = 0;
-
-// Score category of the board in play.
-inline constexpr qint32 SkillNumbers = -1;
 
 struct BoardCell {
     TileView *Tile = nullptr;  // the view showing this cell; views never move
@@ -48,7 +46,7 @@ struct GameState {
     qint16 BlankCol = 0;
     std::vector<Picture> TilePictures = std::vector<Picture>(1);  // piece k at k - 1; one empty slot in a numbers game
     Picture BackgroundPicture;
-    qint32 SkillLevel = 0;
+    GameSetup Setup;       // the game in play; set up whole, never piece by piece
     qint32 ClickCount = 0;
 
     int size() const { return LastCol + 1; }

@@ -6,8 +6,9 @@
 #include "platform/cell_view.h"
 #include "platform/music_device.h"
 #include "platform/program_control.h"
-#include "scores/score_book.h"
 #include "platform/window_placement.h"
+#include "scores/score_book.h"
+#include "scores/score_file.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -19,6 +20,7 @@
 Form1::Form1(const Platform &platform, QWidget *parent) : QMainWindow(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("Form1"));
+    // The caption is the product name and one space, as players have always seen it.
     setWindowTitle(QStringLiteral("Tessary "));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -26,80 +28,89 @@ Form1::Form1(const Platform &platform, QWidget *parent) : QMainWindow(parent), m
     buildMenus();
     buildBoardArea();
     buildStatusBar();
-    createScoreBook();
-    LastPictureFolder = m_platform.programFolder;
-    LastPictureDrive = m_platform.programFolder;
+    m_scores = std::make_unique<ScoreBook>();
+    m_userScoreFolder = userScoreFolder();
+    centreOnFirstShow(*this);
 }
 
 Form1::~Form1() = default;
 
 namespace {
-struct MenuEntry {
+// One row per menu, entry or separator, in menu order. A row with a caption and no handler is a
+// menu of its own; a row without a caption is a separator.
+struct MenuRow {
+    const char *parent;  // the menu it goes in; "" for the menu bar
     const char *name;
-    const char *caption;  // nullptr for a separator
+    const char *caption;
+    void (Form1::*handler)() = nullptr;
+    bool checkable = false;
+};
+
+const MenuRow MenuRows[] = {
+    {"", "FileMenu", "&File"},
+    {"FileMenu", "NewGame", "New Game", &Form1::NewGame_Click},
+    {"FileMenu", "b1", nullptr},
+    {"FileMenu", "prefs", "Preferences"},
+    {"prefs", "MusicMenu", "Music"},
+    {"MusicMenu", "MusicOn", "On", &Form1::MusicOn_Click, true},
+    {"MusicMenu", "MusicOff", "Off", &Form1::MusicOff_Click, true},
+    {"prefs", "SoundMenu", "Sound"},
+    {"SoundMenu", "SoundOn", "On", &Form1::SoundOn_Click, true},
+    {"SoundMenu", "SoundOff", "Off", &Form1::SoundOff_Click, true},
+    {"prefs", "StatusBar", "Status Bar"},
+    {"StatusBar", "BarOn", "On", &Form1::BarOn_Click, true},
+    {"StatusBar", "BarOff", "Off", &Form1::BarOff_Click, true},
+    {"FileMenu", "b3", nullptr},
+    {"FileMenu", "ShowPicBox", "Show Picture Box", &Form1::ShowPicBox_Click},
+    {"FileMenu", "b9", nullptr},
+    {"FileMenu", "TopScores", "Top Scores", &Form1::TopScores_Click},
+    {"FileMenu", "b12", nullptr},
+    {"FileMenu", "ExitGame", "Exit", &Form1::ExitGame_Click},
+    {"", "GameMenu", "&Game"},
+    {"GameMenu", "Numbers", "Numbers", &Form1::Numbers_Click, true},
+    {"GameMenu", "b5", nullptr},
+    {"GameMenu", "Pictures", "Pictures", &Form1::Pictures_Click, true},
+    {"", "HelpMenu", "&Help"},
+    {"HelpMenu", "HelpMe", "Help", &Form1::HelpMe_Click},
+    {"HelpMenu", "b6", nullptr},
+    {"HelpMenu", "AboutMe", "About Tessary", &Form1::AboutMe_Click},
+    {"HelpMenu", "b7", nullptr},
+    {"HelpMenu", "AboutMusic", "About The Music", &Form1::AboutMusic_Click},
 };
 } // namespace
 
 void Form1::buildMenus()
 {
-    // A checkable QAction flips its own mark before `triggered`; the handlers decide the marks
-    // themselves, so the flip is undone first.
-    auto add = [this](QMenu *menu, const MenuEntry &entry, void (Form1::*handler)(), bool checkable = false) {
-        QAction *action = menu->addAction(QString::fromLatin1(entry.caption));
-        action->setObjectName(QString::fromLatin1(entry.name));
-        action->setCheckable(checkable);
-        m_menuEntries.insert(action->objectName(), action);
-        connect(action, &QAction::triggered, this, [this, action, handler] {
-            if (action->isCheckable()) {
-                const QSignalBlocker block(action);
-                action->setChecked(!action->isChecked());
-            }
-            (this->*handler)();
-        });
-        return action;
-    };
-    auto separator = [](QMenu *menu, const char *name) { menu->addSeparator()->setObjectName(QString::fromLatin1(name)); };
-    auto submenu = [](QMenu *parent, const char *name, const char *caption) {
-        QMenu *menu = parent->addMenu(QString::fromLatin1(caption));
-        menu->setObjectName(QString::fromLatin1(name));
-        menu->menuAction()->setObjectName(QString::fromLatin1(name));
-        return menu;
-    };
-
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("FileMenu"));
-    add(file, {"NewGame", "New Game"}, &Form1::NewGame_Click);
-    separator(file, "b1");
-    QMenu *prefs = submenu(file, "prefs", "Preferences");
-    QMenu *music = submenu(prefs, "MusicMenu", "Music");
-    add(music, {"MusicOn", "On"}, &Form1::MusicOn_Click, true);
-    add(music, {"MusicOff", "Off"}, &Form1::MusicOff_Click, true);
-    QMenu *sound = submenu(prefs, "SoundMenu", "Sound");
-    add(sound, {"SoundOn", "On"}, &Form1::SoundOn_Click, true);
-    add(sound, {"SoundOff", "Off"}, &Form1::SoundOff_Click, true);
-    QMenu *bar = submenu(prefs, "StatusBar", "Status Bar");
-    add(bar, {"BarOn", "On"}, &Form1::BarOn_Click, true)->setChecked(true);
-    add(bar, {"BarOff", "Off"}, &Form1::BarOff_Click, true);
-    separator(file, "b3");
-    add(file, {"ShowPicBox", "Show Picture Box"}, &Form1::ShowPicBox_Click);
-    separator(file, "b9");
-    add(file, {"TopScores", "Top Scores"}, &Form1::TopScores_Click);
-    separator(file, "b12");
-    add(file, {"ExitGame", "Exit"}, &Form1::ExitGame_Click);
-
-    QMenu *game = menuBar()->addMenu(QStringLiteral("&Game"));
-    game->setObjectName(QStringLiteral("GameMenu"));
-    add(game, {"Numbers", "Numbers"}, &Form1::Numbers_Click, true)->setChecked(true);
-    separator(game, "b5");
-    add(game, {"Pictures", "Pictures"}, &Form1::Pictures_Click, true);
-
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->setObjectName(QStringLiteral("HelpMenu"));
-    add(help, {"HelpMe", "Help"}, &Form1::HelpMe_Click);
-    separator(help, "b6");
-    add(help, {"AboutMe", "About Tessary"}, &Form1::AboutMe_Click);
-    separator(help, "b7");
-    add(help, {"AboutMusic", "About The Music"}, &Form1::AboutMusic_Click);
+    QHash<QString, QMenu *> menus;
+    for (const MenuRow &row : MenuRows) {
+        const QString name = QString::fromLatin1(row.name);
+        QMenu *parent = menus.value(QString::fromLatin1(row.parent));
+        if (!row.caption) {
+            parent->addSeparator()->setObjectName(name);
+        } else if (!row.handler) {
+            QMenu *menu = parent ? parent->addMenu(QString::fromLatin1(row.caption))
+                                 : menuBar()->addMenu(QString::fromLatin1(row.caption));
+            menu->setObjectName(name);
+            menu->menuAction()->setObjectName(name);
+            menus.insert(name, menu);
+        } else {
+            QAction *action = parent->addAction(QString::fromLatin1(row.caption));
+            action->setObjectName(name);
+            action->setCheckable(row.checkable);
+            m_menuEntries.insert(name, action);
+            // A checkable entry flips its own mark before `triggered`; the handlers decide the
+            // marks themselves, so the flip is undone first.
+            connect(action, &QAction::triggered, this, [this, action, handler = row.handler] {
+                if (action->isCheckable()) {
+                    const QSignalBlocker block(action);
+                    action->setChecked(!action->isChecked());
+                }
+                (this->*handler)();
+            });
+        }
+    }
+    setChecked(QStringLiteral("BarOn"), true);
+    setChecked(QStringLiteral("Numbers"), true);
 }
 
 void Form1::buildBoardArea()
@@ -120,6 +131,7 @@ void Form1::buildBoardArea()
             view->setGeometry(twipsToPixels(CellLeftStep * c), twipsToPixels(CellTopStep * r),
                               twipsToPixels(CellWidth), twipsToPixels(CellHeight));
             connect(view, &CellView::clicked, this, [this, r, c] { cellClicked(r, c); });
+            m_cells[static_cast<size_t>(r)][static_cast<size_t>(c)] = view;
             m_views[static_cast<size_t>(r)][static_cast<size_t>(c)] = view;
         }
     }
@@ -163,20 +175,21 @@ void Form1::setChecked(const QString &name, bool checked)
         action->setChecked(checked);
 }
 
-QString Form1::panelText(int panel) const
+QString Form1::panelText(StatusPanel panel) const
 {
-    return m_panels[panel - 1]->text();
+    return m_panels[static_cast<int>(panel) - 1]->text();
 }
 
-void Form1::setPanelText(int panel, const QString &text)
+void Form1::setPanelText(StatusPanel panel, const QString &text)
 {
-    m_panels[panel - 1]->setText(text);
-    m_panels[panel - 1]->setAccessibleName(text);
+    QLabel *label = m_panels[static_cast<int>(panel) - 1];
+    label->setText(text);
+    label->setAccessibleName(text);
 }
 
 CellView *Form1::cellView(int row, int col) const
 {
-    return static_cast<CellView *>(m_views[static_cast<size_t>(row)][static_cast<size_t>(col)]);
+    return m_cells[static_cast<size_t>(row)][static_cast<size_t>(col)];
 }
 
 PicFrm &Form1::picFrm()
@@ -192,24 +205,14 @@ void Form1::FiveByFive_Click() { setUpBoard(5); }
 void Form1::SixbySix_Click() { setUpBoard(6); }
 void Form1::SevenBySeven_Click() { setUpBoard(7); }
 
-// The common body of the five board-size procedures.
+// The common body of the five board-size procedures: the game in play, at another size.
 void Form1::setUpBoard(int n)
 {
-    const BoardSizeInfo &info = boardSizeInfo(n);
-    m_game.TilePictures.assign(1, Picture{});
-    m_game.Board.resize(1, 1);
-    m_game.BlankRow = 0;
-    m_game.BlankCol = 0;
-    m_game.LastCol = static_cast<qint16>(n - 1);
-    m_game.LastRow = static_cast<qint16>(n - 1);
-    if (isChecked(QStringLiteral("Pictures"))) {
-        m_game.TilePictures.assign(static_cast<size_t>(n * n), Picture{});
-        CutPicture();
-    } else {
-        m_game.SkillLevel = SkillNumbers;
-    }
-    SetupNewGame();
+    GameSetup setup = m_game.Setup;
+    setup.size = n;
+    ::setUpBoard(m_game, setup, m_views, picFrm());
 
+    const BoardSizeInfo &info = boardSizeInfo(n);
     const CellView *first = cellView(0, 0);
     const WindowTwips w = windowTwips(n, !isChecked(QStringLiteral("BarOff")), statusBarHeightTwips(),
                                       first->width() * TwipsPerPixel, first->height() * TwipsPerPixel);
@@ -217,49 +220,17 @@ void Form1::setUpBoard(int n)
     m_cellArea->setGeometry(m_picture1->contentsRect());
     m_extraHeightTwips = info.extraWindowHeight;
     setOuterSize(w.outerWidth, w.outerHeight);
-    setPanelText(1, QString::fromLatin1(info.panelText));
+    setPanelText(StatusPanel::BoardSize, QString::fromLatin1(info.panelText));
 }
 
 void Form1::SetupNewGame()
 {
-    Initialize_Board();
-    m_game.Board.resize(m_game.LastRow + 1, m_game.LastCol + 1);
-    AssignTileControls();
-    Set_Background();
-    LoadTilePictures(m_game, numbersGame(), picFrm());
-    SetBlankCell();
+    ::SetupNewGame(m_game, m_views, picFrm());
 }
 
 void Form1::Initialize_Board()
 {
-    const bool pictures = isChecked(QStringLiteral("Pictures"));
-    for (int i = 0; i < ViewGridSide; ++i)
-        for (int k = 0; k < ViewGridSide; ++k)
-            resetView(*m_views[static_cast<size_t>(k)][static_cast<size_t>(i)], pictures);
-}
-
-void Form1::AssignTileControls()
-{
-    ::AssignTileControls(m_game, m_views);
-}
-
-void Form1::SetBlankCell()
-{
-    ::SetBlankCell(m_game);
-}
-
-void Form1::Set_Background()
-{
-    m_game.BackgroundPicture = picFrm().Image3();
-}
-
-void Form1::CutPicture()
-{
-    std::vector<Picture> pieces = cutPicture(m_picClipFrm.PicClip1, m_game.LastCol + 1);
-    for (size_t k = 0; k < pieces.size() && k < m_game.TilePictures.size(); ++k) {
-        m_picClipFrm.TempPic = pieces[k].image;
-        m_game.TilePictures[k] = pieces[k];
-    }
+    ::Initialize_Board(m_views, m_game.Setup.picturesGame());
 }
 
 int Form1::statusBarHeightTwips() const
@@ -267,8 +238,8 @@ int Form1::statusBarHeightTwips() const
     return m_statusBar1->sizeHint().height() * TwipsPerPixel;
 }
 
-// The outer size includes the design's frame allowance (120 twips wide, the size's extra height);
-// what is left is the board area and the status bar, and the menu bar sits above them.
+// The outer size includes a frame allowance (120 twips wide, the size's extra height); what is
+// left is the board area and the status bar, and the menu bar sits above them.
 void Form1::setOuterSize(int widthTwips, int heightTwips)
 {
     m_outerTwips = QSize(widthTwips, heightTwips);
@@ -277,15 +248,6 @@ void Form1::setOuterSize(int widthTwips, int heightTwips)
                                                                       : menuBar()->sizeHint().height();
     const int clientHeight = twipsToPixels(heightTwips - m_extraHeightTwips) + menuHeight;
     setFixedSize(clientWidth, clientHeight);
-}
-
-void Form1::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    if (m_centred)
-        return;
-    m_centred = true;
-    centreOnScreen(*this);
 }
 
 void Form1::ExitGame_Click()

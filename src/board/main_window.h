@@ -5,20 +5,25 @@
 #include "board/game_state.h"
 #include "dialogs/picture_box.h"
 #include "imagery/number_pictures.h"
-#include "imagery/picture_clip.h"
 #include "platform/platform.h"
 #include "platform/wave_player.h"
+#include "prefs/preferences.h"
 
 #include <QHash>
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
+#include <array>
 #include <memory>
 
 class CellView;
 class QAction;
+class QDialog;
 class QLabel;
 class QStatusBar;
-class ScoreBook;
+struct ScoreBook;
+
+enum class StatusPanel { BoardSize = 1, PictureName = 2, Clicks = 3 };
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -31,7 +36,17 @@ public:
     // Opens the music and starts it when the Music preference is on.
     void startMusic();
 
-    // Board-size procedures: a new board in solved order, the window fitted around it.
+    // What the set-up dialogs may ask of the main window.
+    // Sets up `setup` as the game in play, all of it at once: board, tiles, score list, name shown.
+    void startGame(const GameSetup &setup);
+    // While a picture is previewed, the status bar names it; the game in play is not changed.
+    void showPictureName(const QString &name);
+    QString lastPictureFolder() const { return m_lastPictureFolder; }
+    void rememberPictureFolder(const QString &folder) { m_lastPictureFolder = folder; }
+    const Platform &platform() const { return m_platform; }
+
+    // Board-size procedures: a new board of the game in play's kind, in solved order, the window
+    // fitted around it.
     void ThreebyThree_Click();
     void FourbyFour_Click();
     void FiveByFive_Click();
@@ -39,12 +54,10 @@ public:
     void SevenBySeven_Click();
     void SetupNewGame();
     void Initialize_Board();
-    void Set_Background();
 
     // Play.
     void NewGame_Click();
     void Scrambleboard();
-    void SetUpScrambledBoard();
     // The click on view Row K (col) arrives here with row = K - 1.
     void cellClicked(int row, int col);
     bool Winner() const;
@@ -68,22 +81,12 @@ public:
     // Every 1000 ms from the music device: starts the piece again once it has ended.
     void MMControl1_StatusUpdate();
 
-    // State read and written directly by the dialogs and the tests.
-    GameState &game() { return m_game; }
+    // What the window shows, for tests and screen readers.
     const GameState &game() const { return m_game; }
-    PicFrm &picFrm();
-    PicClipFrm &picClipFrm() { return m_picClipFrm; }
-    ScoreBook &scores() { return *m_scores; }
-    Platform &platform() { return m_platform; }
-    QString LastPictureFolder;
-    QString LastPictureDrive;
-
-    // Menu entry by its name ("Numbers", "BarOff", ...).
+    const ScoreBook &scores() const { return *m_scores; }
     QAction *menuEntry(const QString &name) const;
     bool isChecked(const QString &name) const;
-    void setChecked(const QString &name, bool checked);
-    QString panelText(int panel) const;  // panels count from 1
-    void setPanelText(int panel, const QString &text);
+    QString panelText(StatusPanel panel) const;
     QWidget *boardArea() const { return m_picture1; }
     CellView *cellView(int row, int col) const;
     QStatusBar *statusBar1() const { return m_statusBar1; }
@@ -93,7 +96,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -101,42 +103,46 @@ private:
     void buildBoardArea();
     void buildStatusBar();
     void setUpBoard(int n);
-    void CutPicture();
-    void AssignTileControls();
-    void SetBlankCell();
+    void setChecked(const QString &name, bool checked);
+    void setPanelText(StatusPanel panel, const QString &text);
+    template <typename Dialog> void openSetupDialog();
+    void showGameInPlay();
+    void setPreference(Preference preference, bool on);
+    void SetUpScrambledBoard();
     bool MoveTile(int row, int col);
     void CountClick();
     void CelebrateWin();
     void DisableBoard();
+    void showGoalPicture();
     void playSound(const QString &name, WavePlayer::Mode mode);
+    PicFrm &picFrm();
     void setOuterSize(int widthTwips, int heightTwips);
     int statusBarHeightTwips() const;
     void Form_QueryUnload();
-    void createScoreBook();
     bool ScoreFileExists();
     void CreateScoreFile();
     void LoadScores();
     void SaveScores();
     void AnnounceTopScore();
-    void keepRecordQuietly();
-    bool numbersGame() const { return isChecked(QStringLiteral("Numbers")); }
+    bool numbersGame() const { return !m_game.Setup.picturesGame(); }
 
     Platform m_platform;
     GameState m_game;
     std::unique_ptr<PicFrm> m_picFrm;  // made on first use, dropped at shut-down
-    PicClipFrm m_picClipFrm;
     std::unique_ptr<ScoreBook> m_scores;
     QString m_userScoreFolder;     // where the score file goes when the program's folder cannot be written
     bool m_scoreSaveWarned = false;  // the player is told only once that scores cannot be saved
-    ViewGrid m_views{};
+    QString m_lastPictureFolder;
+    std::array<std::array<CellView *, ViewGridSide>, ViewGridSide> m_cells{};
+    ViewGrid m_views{};            // the same views, as the rules see them
     QWidget *m_picture1 = nullptr;
     QWidget *m_cellArea = nullptr;
     QStatusBar *m_statusBar1 = nullptr;
     QLabel *m_panels[3] = {};
     QPointer<Form2> m_form2;
+    QList<QPointer<QDialog>> m_openSetups;  // the set-up dialogs on screen, the latest last
     QHash<QString, QAction *> m_menuEntries;  // the check marks are read on every click
     QSize m_outerTwips;
     int m_extraHeightTwips = 0;
-    bool m_centred = false;
     bool m_closing = false;
 };

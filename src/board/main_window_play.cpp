@@ -10,19 +10,12 @@
 void Form1::NewGame_Click()
 {
     m_game.ClickCount = 0;
-    setPanelText(3, QStringLiteral("0 Clicks"));
+    setPanelText(StatusPanel::Clicks, QStringLiteral("0 Clicks"));
     Scrambleboard();
-    if (isChecked(QStringLiteral("Pictures"))) {
-        // Pictures may be checked with no picture chosen yet (its dialog cancelled): nothing to show then.
-        if (m_picClipFrm.hasPicture()) {
-            if (!m_form2)
-                m_form2 = new Form2(this);
-            m_form2->setPicture(m_picClipFrm.PicClip1);
-            m_form2->showNormal();
-        }
-    } else if (m_form2) {
+    if (m_game.Setup.picturesGame())
+        showGoalPicture();
+    else if (m_form2)
         m_form2->close();
-    }
     m_picture1->setEnabled(true);
 }
 
@@ -34,7 +27,7 @@ void Form1::Scrambleboard()
 
 void Form1::SetUpScrambledBoard()
 {
-    ::SetUpScrambledBoard(m_game, numbersGame(), picFrm());
+    ::SetUpScrambledBoard(m_game, picFrm());
 }
 
 void Form1::cellClicked(int row, int col)
@@ -59,7 +52,7 @@ bool Form1::MoveTile(int row, int col)
 void Form1::CountClick()
 {
     ++m_game.ClickCount;
-    setPanelText(3, QString::number(m_game.ClickCount) + QStringLiteral(" Clicks"));
+    setPanelText(StatusPanel::Clicks, QString::number(m_game.ClickCount) + QStringLiteral(" Clicks"));
 }
 
 bool Form1::Winner() const
@@ -69,13 +62,13 @@ bool Form1::Winner() const
 
 void Form1::CelebrateWin()
 {
-    showLastPiece(m_game, numbersGame(), picFrm());
+    showLastPiece(m_game, picFrm());
     if (isChecked(QStringLiteral("SoundOn"))) {
         playSound(QStringLiteral("pop.wav"), WavePlayer::Mode::Sync);
         // The window may have been closed while the pop played: the program is ending, but a
         // new record is still kept.
         if (m_closing) {
-            keepRecordQuietly();
+            CheckHighScore();
             return;
         }
         playSound(QStringLiteral("gling.wav"), WavePlayer::Mode::Async);
@@ -97,11 +90,16 @@ void Form1::playSound(const QString &name, WavePlayer::Mode mode)
 
 void Form1::ShowPicBox_Click()
 {
-    if (!isChecked(QStringLiteral("Pictures")) || !m_picClipFrm.hasPicture())
-        return;
+    if (m_game.Setup.picturesGame())
+        showGoalPicture();
+}
+
+// The Picture Box with the goal picture of the game in play.
+void Form1::showGoalPicture()
+{
     if (!m_form2)
         m_form2 = new Form2(this);
-    m_form2->setPicture(m_picClipFrm.PicClip1);
+    m_form2->setPicture(m_game.Setup.goalPicture);
     // A Picture Box the player had minimised comes back into view.
     m_form2->showNormal();
     m_form2->raise();

@@ -2,35 +2,20 @@
 #include "board/main_window.h"
 
 #include "platform/music_device.h"
-#include "platform/settings_store.h"
+#include "prefs/preferences.h"
 
 #include <QStatusBar>
 
-namespace {
-const QString Application = QStringLiteral("Orvane.Works");
-const QString Section = QStringLiteral("Tessary");
-const QString TrueText = QStringLiteral("True");
-const QString FalseText = QStringLiteral("False");
-} // namespace
-
 void Form1::Form_Load()
 {
-    // Only a stored "False" hides the bar; anything else counts as the default, shown.
-    if (m_platform.settings.read(Application, Section, QStringLiteral("statusbar"), TrueText) == FalseText)
+    if (!preferenceOn(m_platform.settings, Preference::StatusBar))
         BarOff_Click();
-    LastPictureFolder = m_platform.programFolder;
-    LastPictureDrive = m_platform.programFolder;
-    const QString sound = m_platform.settings.read(Application, Section, QStringLiteral("Sound"), TrueText);
-    // A value other than "False" (hand-edited or garbage) counts as the default True.
-    const bool music = m_platform.settings.read(Application, Section, QStringLiteral("Music"), TrueText) != FalseText;
-    if (sound != FalseText)
-        setChecked(QStringLiteral("SoundOn"), true);
-    else
-        setChecked(QStringLiteral("SoundOff"), true);
-    if (music)
-        setChecked(QStringLiteral("MusicOn"), true);
-    else
-        setChecked(QStringLiteral("MusicOff"), true);
+    m_lastPictureFolder = m_platform.programFolder;
+    const bool sound = preferenceOn(m_platform.settings, Preference::Sound);
+    const bool music = preferenceOn(m_platform.settings, Preference::Music);
+    // Only the one entry is checked; its partner keeps its unchecked start.
+    setChecked(sound ? QStringLiteral("SoundOn") : QStringLiteral("SoundOff"), true);
+    setChecked(music ? QStringLiteral("MusicOn") : QStringLiteral("MusicOff"), true);
 
     if (ScoreFileExists())
         LoadScores();
@@ -60,64 +45,33 @@ void Form1::MMControl1_StatusUpdate()
     }
 }
 
-void Form1::MusicOn_Click()
-{
-    if (isChecked(QStringLiteral("MusicOn")))
-        return;
-    setChecked(QStringLiteral("MusicOn"), true);
-    setChecked(QStringLiteral("MusicOff"), false);
-    m_platform.music.command(QStringLiteral("play"));
-    m_platform.settings.write(Application, Section, QStringLiteral("Music"), TrueText);
-}
+void Form1::MusicOn_Click() { setPreference(Preference::Music, true); }
+void Form1::MusicOff_Click() { setPreference(Preference::Music, false); }
+void Form1::SoundOn_Click() { setPreference(Preference::Sound, true); }
+void Form1::SoundOff_Click() { setPreference(Preference::Sound, false); }
+void Form1::BarOn_Click() { setPreference(Preference::StatusBar, true); }
+void Form1::BarOff_Click() { setPreference(Preference::StatusBar, false); }
 
-void Form1::MusicOff_Click()
+// An entry already checked does nothing at all. Otherwise: the check marks, then the setting,
+// then what it changes; the music's device command goes before the setting.
+void Form1::setPreference(Preference preference, bool on)
 {
-    if (isChecked(QStringLiteral("MusicOff")))
+    static const QHash<Preference, std::pair<QString, QString>> Entries = {
+        {Preference::Music, {QStringLiteral("MusicOn"), QStringLiteral("MusicOff")}},
+        {Preference::Sound, {QStringLiteral("SoundOn"), QStringLiteral("SoundOff")}},
+        {Preference::StatusBar, {QStringLiteral("BarOn"), QStringLiteral("BarOff")}}};
+    const auto &[onEntry, offEntry] = Entries.value(preference);
+    if (isChecked(on ? onEntry : offEntry))
         return;
-    setChecked(QStringLiteral("MusicOff"), true);
-    setChecked(QStringLiteral("MusicOn"), false);
-    m_platform.music.command(QStringLiteral("stop"));
-    m_platform.settings.write(Application, Section, QStringLiteral("Music"), FalseText);
-}
-
-void Form1::SoundOn_Click()
-{
-    if (isChecked(QStringLiteral("SoundOn")))
+    setChecked(onEntry, on);
+    setChecked(offEntry, !on);
+    if (preference == Preference::Music)
+        m_platform.music.command(on ? QStringLiteral("play") : QStringLiteral("stop"));
+    storePreference(m_platform.settings, preference, on);
+    if (preference != Preference::StatusBar)
         return;
-    setChecked(QStringLiteral("SoundOn"), true);
-    setChecked(QStringLiteral("SoundOff"), false);
-    m_platform.settings.write(Application, Section, QStringLiteral("Sound"), TrueText);
-}
-
-void Form1::SoundOff_Click()
-{
-    if (isChecked(QStringLiteral("SoundOff")))
-        return;
-    setChecked(QStringLiteral("SoundOff"), true);
-    setChecked(QStringLiteral("SoundOn"), false);
-    m_platform.settings.write(Application, Section, QStringLiteral("Sound"), FalseText);
-}
-
-void Form1::BarOn_Click()
-{
-    if (isChecked(QStringLiteral("BarOn")))
-        return;
-    setChecked(QStringLiteral("BarOn"), true);
-    setChecked(QStringLiteral("BarOff"), false);
-    m_platform.settings.write(Application, Section, QStringLiteral("StatusBar"), TrueText);
-    m_statusBar1->show();
+    // The window grows or shrinks by the bar's own height, so the board keeps its size.
+    m_statusBar1->setVisible(on);
     if (m_outerTwips.isValid())
-        setOuterSize(m_outerTwips.width(), m_outerTwips.height() + statusBarHeightTwips());
-}
-
-void Form1::BarOff_Click()
-{
-    if (isChecked(QStringLiteral("BarOff")))
-        return;
-    setChecked(QStringLiteral("BarOff"), true);
-    setChecked(QStringLiteral("BarOn"), false);
-    m_platform.settings.write(Application, Section, QStringLiteral("StatusBar"), FalseText);
-    m_statusBar1->hide();
-    if (m_outerTwips.isValid())
-        setOuterSize(m_outerTwips.width(), m_outerTwips.height() - statusBarHeightTwips());
+        setOuterSize(m_outerTwips.width(), m_outerTwips.height() + (on ? 1 : -1) * statusBarHeightTwips());
 }

@@ -7,15 +7,16 @@
 #include "scores/score_rules.h"
 #include "scores/top_scores_dialog.h"
 
-void Form1::createScoreBook()
+namespace {
+ScoreFile scoreFile(const Platform &platform, const QString &userFolder)
 {
-    m_scores = std::make_unique<ScoreBook>();
-    m_userScoreFolder = userScoreFolder();
+    return ScoreFile(platform.programFolder, userFolder);
 }
+} // namespace
 
 bool Form1::ScoreFileExists()
 {
-    return ScoreFile(m_platform.programFolder, m_userScoreFolder).exists();
+    return scoreFile(m_platform, m_userScoreFolder).exists();
 }
 
 void Form1::CreateScoreFile()
@@ -26,12 +27,12 @@ void Form1::CreateScoreFile()
 
 void Form1::LoadScores()
 {
-    *m_scores = ScoreFile(m_platform.programFolder, m_userScoreFolder).load();
+    *m_scores = scoreFile(m_platform, m_userScoreFolder).load();
 }
 
 void Form1::SaveScores()
 {
-    const ScoreFile::SaveResult result = ScoreFile(m_platform.programFolder, m_userScoreFolder).save(*m_scores);
+    const ScoreFile::SaveResult result = scoreFile(m_platform, m_userScoreFolder).save(*m_scores);
     // The records stay in memory for this run either way; the player hears about it once.
     if (result.ok() || m_scoreSaveWarned)
         return;
@@ -43,14 +44,13 @@ void Form1::SaveScores()
 
 void Form1::CheckHighScore()
 {
-    if (recordTopScore(*m_scores, m_game.SkillLevel, m_game.LastCol + 1, m_game.ClickCount))
-        AnnounceTopScore();
-}
-
-void Form1::keepRecordQuietly()
-{
-    if (recordTopScore(*m_scores, m_game.SkillLevel, m_game.LastCol + 1, m_game.ClickCount))
+    if (!recordTopScore(*m_scores, m_game.Setup.SkillLevel, m_game.LastCol + 1, m_game.ClickCount))
+        return;
+    // Closed during the win sound: the program is ending, so the record is kept without a word.
+    if (m_closing)
         SaveScores();
+    else
+        AnnounceTopScore();
 }
 
 void Form1::AnnounceTopScore()

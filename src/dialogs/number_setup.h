@@ -15,11 +15,7 @@ public:
     void Command1_Click();  // "OK"
     void Command2_Click();  // "Cancel"
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     Form1 &m_main;
     QRadioButton *m_options[5] = {};
-    bool m_centred = false;
 };

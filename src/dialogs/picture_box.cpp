@@ -1,7 +1,7 @@
 // The Picture Box window.
 #include "dialogs/picture_box.h"
 
-#include "board/board_geometry.h"
+#include "platform/window_placement.h"
 #include "platform/cell_view.h"
 
 #include <QMenuBar>

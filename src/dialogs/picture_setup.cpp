@@ -1,7 +1,6 @@
 // The Picture Setup dialog: its controls, its loading and the browsing for a picture of one's own.
 #include "dialogs/picture_setup.h"
 
-#include "board/board_geometry.h"
 #include "board/main_window.h"
 #include "dialogs/picture_file.h"
 #include "dialogs/picture_setup_browser.h"
@@ -15,15 +14,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-SetUpFrm::SetUpFrm(Form1 &mainWindow)
-    : QDialog(&mainWindow, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_main(mainWindow)
+SetUpFrm::SetUpFrm(Form1 &mainWindow) : QDialog(&mainWindow, DialogFlags), m_main(mainWindow)
 {
     setObjectName(QStringLiteral("SetUpFrm"));
     setWindowTitle(QStringLiteral("Picture Setup"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setFixedSize(twipsToPixels(7185), twipsToPixels(5400));
+    centreOnFirstShow(*this);
     buildSizeFrame();
     buildPictureFrame();
     buildBrowser();
@@ -31,16 +29,11 @@ SetUpFrm::SetUpFrm(Form1 &mainWindow)
     Form_Load();
 }
 
-void SetUpFrm::place(QWidget *widget, int left, int top, int width, int height)
-{
-    widget->setGeometry(twipsRect(left, top, width, height));
-}
-
 void SetUpFrm::buildSizeFrame()
 {
     auto *frame = new QGroupBox(QStringLiteral("Board Size"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    place(frame, 120, 120, 1215, 2175);
+    placeInTwips(*frame, 120, 120, 1215, 2175);
     void (SetUpFrm::*const handlers[5])() = {&SetUpFrm::Option1_Click, &SetUpFrm::Option2_Click,
                                              &SetUpFrm::Option3_Click, &SetUpFrm::Option4_Click,
                                              &SetUpFrm::Option5_Click};
@@ -48,7 +41,7 @@ void SetUpFrm::buildSizeFrame()
         const int n = i + 3;
         auto *option = new QRadioButton(QStringLiteral("%1x%1").arg(n), frame);
         option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
-        place(option, 240, 240 + 360 * i, 735, 375);
+        placeInTwips(*option, 240, 240 + 360 * i, 735, 375);
         connect(option, &QRadioButton::clicked, this, handlers[i]);
         m_sizeOptions[i] = option;
     }
@@ -59,21 +52,21 @@ void SetUpFrm::buildPictureFrame()
 {
     auto *frame = new QGroupBox(QStringLiteral("Skill Level"), this);
     frame->setObjectName(QStringLiteral("Frame2"));
-    place(frame, 1440, 120, 1575, 2175);
+    placeInTwips(*frame, 1440, 120, 1575, 2175);
     void (SetUpFrm::*const handlers[6])() = {&SetUpFrm::Option6_Click, &SetUpFrm::Option7_Click,
                                              &SetUpFrm::Option8_Click, &SetUpFrm::Option9_Click,
                                              &SetUpFrm::Option10_Click, &SetUpFrm::Option12_Click};
     for (int i = 0; i < 6; ++i) {
-        const StockPicture &stock = StockPictures[i];
-        auto *option = new QRadioButton(QString::fromLatin1(stock.caption), frame);
-        option->setObjectName(QString::fromLatin1(stock.option));
-        place(option, 240, stock.top, stock.width, 255);
+        const StockOption &place = StockOptions[i];
+        auto *option = new QRadioButton(QString::fromLatin1(StockPictures[i].caption), frame);
+        option->setObjectName(QString::fromLatin1(place.name));
+        placeInTwips(*option, 240, place.top, place.width, 255);
         connect(option, &QRadioButton::clicked, this, handlers[i]);
         m_stockOptions[i] = option;
     }
     m_option11 = new QRadioButton(QStringLiteral("Custom"), frame);
     m_option11->setObjectName(QStringLiteral("Option11"));
-    place(m_option11, 240, 1800, 1095, 255);
+    placeInTwips(*m_option11, 240, 1800, 1095, 255);
     connect(m_option11, &QRadioButton::clicked, this, &SetUpFrm::Option11_Click);
     m_stockOptions[0]->setChecked(true);
     m_shownChoice = m_stockOptions[0];
@@ -83,13 +76,13 @@ void SetUpFrm::buildBrowser()
 {
     m_drive1 = new DriveList(this);
     m_drive1->setObjectName(QStringLiteral("Drive1"));
-    place(m_drive1, 120, 2520, 2895, 315);
+    placeInTwips(*m_drive1, 120, 2520, 2895, 315);
     m_dir1 = new FolderList(this);
     m_dir1->setObjectName(QStringLiteral("Dir1"));
-    place(m_dir1, 120, 2880, 2895, 1215);
+    placeInTwips(*m_dir1, 120, 2880, 2895, 1215);
     m_file1 = new FileList(this);
     m_file1->setObjectName(QStringLiteral("File1"));
-    place(m_file1, 120, 4200, 2895, 1065);
+    placeInTwips(*m_file1, 120, 4200, 2895, 1065);
     connect(m_drive1, &DriveList::changed, this, &SetUpFrm::Drive1_Change);
     connect(m_dir1, &FolderList::changed, this, &SetUpFrm::Dir1_Change);
     connect(m_file1, &FileList::fileClicked, this, &SetUpFrm::File1_Click);
@@ -97,7 +90,7 @@ void SetUpFrm::buildBrowser()
 
     m_picture1 = new PreviewBox(this);
     m_picture1->setObjectName(QStringLiteral("Picture1"));
-    place(m_picture1, 3240, 120, 3855, 3855);
+    placeInTwips(*m_picture1, 3240, 120, 3855, 3855);
 }
 
 void SetUpFrm::buildButtons()
@@ -115,7 +108,7 @@ void SetUpFrm::buildButtons()
         auto *button = new QPushButton(QString::fromLatin1(b.caption), this);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setAutoDefault(false);
-        place(button, b.left, b.top, b.width, 375);
+        placeInTwips(*button, b.left, b.top, b.width, 375);
         connect(button, &QPushButton::clicked, this, b.handler);
     }
 }
@@ -125,14 +118,13 @@ void SetUpFrm::Form_Load()
     ShowStockPicture();
     m_file1->setPattern(QStringLiteral("*.bmp;*.jpg;*.gif"));
     // The folder may have gone since it was last shown; fall back rather than show nothing.
-    const QString candidates[] = {m_main.LastPictureFolder, m_main.platform().programFolder, QDir::homePath(),
+    const QString candidates[] = {m_main.lastPictureFolder(), m_main.platform().programFolder, QDir::homePath(),
                                   QDir::rootPath()};
     for (const QString &folder : candidates) {
         if (m_dir1->setPath(folder))
             break;
     }
-    // The folder list can climb out of the file system chosen last (LastPictureDrive); the drive
-    // list names the one that holds the folder shown, so that the two lists agree.
+    // The drive list names the file system that holds the folder shown, so that the two lists agree.
     m_drive1->setDrive(m_dir1->path());
     GridCells = 3;
 }
@@ -147,25 +139,22 @@ void SetUpFrm::setListsEnabled(bool enabled)
 void SetUpFrm::Drive1_Change()
 {
     // A file system that cannot be read: back to the one of the folder shown, silently.
-    if (!m_dir1->setPath(m_drive1->drive())) {
+    if (!m_dir1->setPath(m_drive1->drive()))
         m_drive1->setDrive(m_dir1->path());
-        return;
-    }
-    m_main.LastPictureDrive = m_dir1->path();
 }
 
 void SetUpFrm::Dir1_Change()
 {
     m_file1->setPath(m_dir1->path());
-    m_main.LastPictureFolder = m_dir1->path();
+    m_main.rememberPictureFolder(m_dir1->path());
     m_drive1->setDrive(m_dir1->path());
 }
 
 void SetUpFrm::File1_Click()
 {
     const QString name = m_file1->fileName();
-    if (!name.isEmpty())
-        showPictureFile(QDir(m_file1->path()).filePath(name), name);
+    if (!name.isEmpty() && showPictureFile(QDir(m_file1->path()).filePath(name), name))
+        m_previewStock = -1;
 }
 
 // Loads and paints a picture; a file that cannot be shown is reported and changes nothing.
@@ -182,12 +171,4 @@ bool SetUpFrm::showPictureFile(const QString &path, const QString &shownName)
     PreviewSourceHeight = picture.sourceSize.height();
     m_picture1->paintPicture(picture.image);
     return true;
-}
-
-void SetUpFrm::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (std::exchange(m_centred, true))
-        return;
-    centreOnScreen(*this);
 }

@@ -41,13 +41,9 @@ public:
     qint32 PreviewSourceWidth = 0;
     qint32 PreviewSourceHeight = 0;
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void Form_Load();
     bool ShowStockPicture();
-    void CopyPreviewToClip();
     void stockOption_Click();
     bool showPictureFile(const QString &path, const QString &shownName);
     void setListsEnabled(bool enabled);
@@ -55,16 +51,15 @@ private:
     void buildPictureFrame();
     void buildBrowser();
     void buildButtons();
-    void place(QWidget *widget, int left, int top, int width, int height);
 
     Form1 &m_main;
     QRadioButton *m_sizeOptions[5] = {};
     QRadioButton *m_stockOptions[6] = {};  // Leaf, Rose, Flower, Door, Mountain, Cow
     QRadioButton *m_option11 = nullptr;    // "Custom"
     QRadioButton *m_shownChoice = nullptr; // the picture option the preview stands for
+    int m_previewStock = 0;                // the stock picture in the preview; -1 for a file of one's own
     DriveList *m_drive1 = nullptr;
     FolderList *m_dir1 = nullptr;
     FileList *m_file1 = nullptr;
     PreviewBox *m_picture1 = nullptr;
-    bool m_centred = false;
 };

@@ -51,22 +51,17 @@ void SetUpFrm::Option11_Click()
 // Paints the selected stock picture and names it in the status bar; false when it cannot be shown.
 bool SetUpFrm::ShowStockPicture()
 {
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < StockPictureCount; ++i) {
         if (!m_stockOptions[i]->isChecked())
             continue;
-        const StockPicture &stock = StockPictures[i];
-        const QString file = QString::fromLatin1(stock.file);
+        const QString file = QString::fromLatin1(StockPictures[i].file);
         if (!showPictureFile(m_main.platform().file(file), file))
             return false;
-        m_main.setPanelText(2, QString::fromLatin1(stock.caption));
+        m_previewStock = i;
+        m_main.showPictureName(QString::fromLatin1(StockPictures[i].caption));
         return true;
     }
     return true;
-}
-
-void SetUpFrm::CopyPreviewToClip()
-{
-    m_main.picClipFrm().PicClip1 = m_picture1->Image();
 }
 
 void SetUpFrm::Command3_Click()
@@ -88,35 +83,25 @@ void SetUpFrm::Command4_Click()
     m_picture1->Refresh();
 }
 
+// The game is what the preview shows: a picture refused here never reaches the board, and
+// "Custom" with no file chosen yet sets up the stock picture still on show.
 void SetUpFrm::Command1_Click()
 {
-    CopyPreviewToClip();
     const float ratio = float(PreviewSourceWidth) / float(PreviewSourceHeight);
     if (ratio != 1.0f) {
         m_main.platform().messages.show(NotSquareMessage);
         return;
     }
-    void (Form1::*const sizes[5])() = {&Form1::ThreebyThree_Click, &Form1::FourbyFour_Click,
-                                       &Form1::FiveByFive_Click, &Form1::SixbySix_Click,
-                                       &Form1::SevenBySeven_Click};
-    for (int i = 0; i < 5; ++i) {
-        if (m_sizeOptions[i]->isChecked()) {
-            (m_main.*sizes[i])();
-            break;
-        }
-    }
-    qint32 skill = SkillCustom;
-    for (int i = 0; i < 6; ++i) {
-        if (m_stockOptions[i]->isChecked()) {
-            skill = StockPictures[i].skillLevel;
-            break;
-        }
-    }
-    m_main.game().SkillLevel = skill;
-    close();
+    int size = SmallestBoard;
+    while (size < LargestBoard && !m_sizeOptions[size - SmallestBoard]->isChecked())
+        ++size;
+    const QImage goal = m_picture1->Image();
+    m_main.startGame(m_previewStock >= 0 ? GameSetup::stockPicture(size, m_previewStock, goal)
+                                         : GameSetup::customPicture(size, goal));
+    accept();
 }
 
 void SetUpFrm::Command2_Click()
 {
-    close();
+    reject();
 }

@@ -12,13 +12,3 @@ QRect clipRect(int side, int n, int a, int b);
 
 // Pieces 1 .. n*n in reading order, each named by its number; empty when there is no picture.
 std::vector<Picture> cutPicture(const QImage &source, int n);
-
-// Holds the picture of a picture game (PicClip1) between the set-up dialog and the board.
-class PicClipFrm {
-public:
-    QImage PicClip1;
-    // The last piece cut, on its way into the board's pieces.
-    QImage TempPic;
-
-    bool hasPicture() const { return !PicClip1.isNull(); }
-};

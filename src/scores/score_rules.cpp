@@ -7,7 +7,7 @@ const char *const PictureNames[] = {"Leaf", "Rose", "Flower", "Door", "Mountain"
 
 ScoreBook::List *scoreListFor(ScoreBook &book, qint32 skillLevel)
 {
-    if (skillLevel == -1)
+    if (skillLevel == SkillNumbers)
         return &book.NumberScores;
     if (skillLevel >= 1 && skillLevel <= 6)
         return &book.list(skillLevel);

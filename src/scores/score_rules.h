@@ -5,7 +5,12 @@
 
 #include <QString>
 
-// The list that ranks games of `skillLevel`: -1 Numbers, 1 .. 6 Leaf .. Cow; nullptr for any
+// Score categories of a game: the numbers list, 1 .. 6 for the stock pictures, and no list at all
+// for a picture of the player's own.
+inline constexpr qint32 SkillNumbers = -1;
+inline constexpr qint32 SkillCustom = 0;
+
+// The list that ranks games of `skillLevel`: SkillNumbers, 1 .. 6 Leaf .. Cow; nullptr for any
 // other value (a custom picture has no list).
 ScoreBook::List *scoreListFor(ScoreBook &book, qint32 skillLevel);
 

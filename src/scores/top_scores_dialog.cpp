@@ -1,7 +1,6 @@
 // The Top Scores dialog: game type and picture choices on the left, the chosen list on the right.
 #include "scores/top_scores_dialog.h"
 
-#include "board/board_geometry.h"
 #include "scores/score_rules.h"
 #include "platform/window_placement.h"
 
@@ -44,10 +43,9 @@ const PictureOption PictureOptions[6] = {
 } // namespace
 
 TopScoresFrm::TopScoresFrm(const ScoreBook &scores, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_scores(scores)
+    : QDialog(parent, DialogFlags), m_scores(scores)
 {
+    centreOnFirstShow(*this);
     setObjectName(QStringLiteral("TopScoresFrm"));
     setWindowTitle(QStringLiteral("Top Scores"));
     setWindowModality(Qt::ApplicationModal);
@@ -135,11 +133,3 @@ void TopScoresFrm::FillScoreList()
 }
 
 // Centred on the screen, not over the main window.
-void TopScoresFrm::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (m_centred)
-        return;
-    m_centred = true;
-    centreOnScreen(*this);
-}

@@ -17,9 +17,6 @@ public:
     // Reads `scores` only; they must outlive the dialog. Opens on Numbers with Leaf chosen.
     explicit TopScoresFrm(const ScoreBook &scores, QWidget *parent = nullptr);
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     void buildGameTypeFrame();
     void buildSkillLevelFrame();
@@ -36,5 +33,4 @@ private:
     QGroupBox *m_frame2 = nullptr;
     std::array<QRadioButton *, 6> m_pictureOptions{};  // Leaf .. Cow
     QListWidget *m_list1 = nullptr;
-    bool m_centred = false;
 };

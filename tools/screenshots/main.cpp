@@ -61,11 +61,7 @@ int main(int argc, char *argv[])
     save(&w, out, QStringLiteral("main-7x7-scrambled"));
 
     QImage cow(platform.file(QStringLiteral("cow.jpg")));
-    w.picClipFrm().PicClip1 = cow.scaled(253, 253, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    w.setChecked(QStringLiteral("Pictures"), true);
-    w.setChecked(QStringLiteral("Numbers"), false);
-    w.FiveByFive_Click();
-    w.setPanelText(2, QStringLiteral("Cow"));
+    w.startGame(GameSetup::stockPicture(5, 5, cow.scaled(253, 253, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     w.NewGame_Click();
     save(&w, out, QStringLiteral("main-5x5-cow"));
     if (w.pictureBox())

@@ -1,0 +1,179 @@
+// The game in play through the real windows: set-up dialogs used alone, together and cancelled,
+// and what the board, the status bar, the Game menu, the Picture Box and the score file then show.
+#include "bad_pictures.h"
+#include "board/main_window.h"
+#include "dialogs/number_setup.h"
+#include "dialogs/picture_file.h"
+#include "dialogs/picture_setup.h"
+#include "dialogs/picture_setup_browser.h"
+#include "imagery/number_pictures.h"
+#include "imagery/picture_clip.h"
+#include "platform/cell_view.h"
+#include "support/fakes.h"
+
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+const QStringList StockFiles = {"cow.jpg", "door.jpg", "flower.jpg", "Leaf.gif", "mountain.jpg", "rose.jpg"};
+}
+
+class TestGameSetup : public QObject {
+    Q_OBJECT
+private:
+    std::unique_ptr<Fakes> m_fakes;
+    std::unique_ptr<Form1> m_w;
+
+    QByteArray scoreBytes() const
+    {
+        QFile file(m_fakes->folder.filePath("Hsl.hsf"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    template <typename Dialog> Dialog *dialog() const
+    {
+        for (Dialog *open : m_w->findChildren<Dialog *>())
+            if (open->isVisible())
+                return open;
+        return nullptr;
+    }
+    // One step as a player takes it: "Numbers", "Pictures", "NewGame", "ShowPicBox", or a control
+    // of a dialog: "NS OK", "PS Cancel", "PS close", "PS 6x6", "PS Cow", "PS Custom", "PS file X".
+    void step(const QString &text)
+    {
+        const QStringList words = text.split(' ');
+        if (words.size() == 1) {
+            m_w->menuEntry(text)->trigger();
+            if (text == "Pictures")
+                QTRY_VERIFY(dialog<SetUpFrm>() && !dialog<SetUpFrm>()->findChild<FileList *>("File1")->isListing());
+            return;
+        }
+        QDialog *dlg = words[0] == "NS" ? static_cast<QDialog *>(dialog<Setupfrm2>()) : dialog<SetUpFrm>();
+        QVERIFY2(dlg, qPrintable(text));
+        const QString what = words[1];
+        if (what == "close") {
+            dlg->close();
+        } else if (what == "file") {
+            auto *files = dlg->findChild<FileList *>("File1");
+            const QList<QListWidgetItem *> items = files->findItems(words[2], Qt::MatchExactly);
+            QVERIFY2(items.size() == 1, qPrintable(text));
+            QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(items[0]).center());
+        } else {
+            QAbstractButton *target = nullptr;
+            for (QAbstractButton *button : dlg->findChildren<QAbstractButton *>())
+                if (button->text() == what || (what == "Setup" && button->text() == "Setup board"))
+                    target = button;
+            QVERIFY2(target, qPrintable(text));
+            QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, 6));
+        }
+    }
+    // The goal picture as the preview draws it, or null for a numbers game.
+    QImage expectedPicture(const QString &file) const
+    {
+        if (file.isEmpty())
+            return {};
+        return loadPictureFile(m_fakes->folder.filePath(file), {253, 253}).image.convertToFormat(QImage::Format_RGB32);
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init()
+    {
+        m_fakes = std::make_unique<Fakes>();
+        const QDir media(qEnvironmentVariable("TESSARY_MEDIA_DIR"));
+        for (const QString &name : StockFiles)
+            QVERIFY(QFile::copy(media.filePath(name), m_fakes->folder.filePath(name)));
+        QVERIFY(writeFile(m_fakes->folder.filePath("WIDE.JPG"), encodedPicture({400, 300}, Qt::blue, "JPEG")));
+        QImage halves(300, 300, QImage::Format_RGB32);
+        halves.fill(Qt::red);
+        for (int y = 0; y < 300; ++y)
+            for (int x = 0; x < 150 - y / 2; ++x)
+                halves.setPixelColor(x, y, Qt::blue);
+        QVERIFY(halves.save(m_fakes->folder.filePath("Halves.Jpg"), "JPEG"));
+        m_w = std::make_unique<Form1>(m_fakes->platform());
+        m_w->Form_Load();
+        m_w->FourbyFour_Click();
+        m_w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_w.get()));
+    }
+    void cleanup()
+    {
+        m_w.reset();
+        m_fakes.reset();
+    }
+
+    // Each row: the steps, then the game that must be in play, shown and ranked: its size, its
+    // picture file ("" for numbers), panel 2, the Game menu entry checked, the score file line a
+    // win changes (0: none), and the messages shown.
+    void gameInPlay_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("panel2");
+        QTest::addColumn<QString>("checked");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("Numbers OK at once") << QStringList{"Numbers", "NS OK"} << 4 << "" << "N/A" << "Numbers" << 2 << 1;
+        QTest::newRow("Numbers 7x7") << QStringList{"Numbers", "NS 7x7", "NS OK"} << 7 << "" << "N/A" << "Numbers" << 5 << 1;
+        QTest::newRow("Numbers cancelled") << QStringList{"Numbers", "NS 3x3", "NS Cancel"} << 4 << "" << "N/A" << "Numbers" << 2 << 1;
+        QTest::newRow("Pictures at once: 3x3 Leaf") << QStringList{"Pictures", "PS Setup"} << 3 << "Leaf.gif" << "Leaf" << "Pictures" << 6 << 1;
+        QTest::newRow("6x6 Cow") << QStringList{"Pictures", "PS 6x6", "PS Cow", "PS Setup"} << 6 << "cow.jpg" << "Cow" << "Pictures" << 34 << 1;
+        QTest::newRow("Pictures cancelled") << QStringList{"Pictures", "PS Rose", "PS Cancel"} << 4 << "" << "N/A" << "Numbers" << 2 << 1;
+        QTest::newRow("Pictures closed by the close box") << QStringList{"Pictures", "PS Door", "PS close"} << 4 << "" << "N/A" << "Numbers" << 2 << 1;
+        QTest::newRow("custom 300 x 300: not ranked") << QStringList{"Pictures", "PS Custom", "PS file Halves.Jpg", "PS 5x5", "PS Setup"} << 5 << "Halves.Jpg" << "Custom" << "Pictures" << 0 << 0;
+        QTest::newRow("Custom with no file: the stock picture shown") << QStringList{"Pictures", "PS Flower", "PS Custom", "PS Setup"} << 3 << "flower.jpg" << "Flower" << "Pictures" << 16 << 1;
+        QTest::newRow("Picture Setup still open") << QStringList{"Pictures", "PS Rose"} << 4 << "" << "Rose" << "Pictures" << 2 << 1;
+        // A picture board, then Numbers cancelled: still the Leaf game, everywhere.
+        QTest::newRow("1: Leaf, Numbers cancelled") << QStringList{"Pictures", "PS Setup", "Numbers", "NS Cancel"} << 3 << "Leaf.gif" << "Leaf" << "Pictures" << 6 << 1;
+        QTest::newRow("2: both open, Numbers cancelled, Setup board") << QStringList{"Pictures", "Numbers", "NS Cancel", "PS Setup"} << 3 << "Leaf.gif" << "Leaf" << "Pictures" << 6 << 1;
+        QTest::newRow("3: both open, Pictures cancelled, OK") << QStringList{"Numbers", "Pictures", "PS Cancel", "NS 5x5", "NS OK"} << 5 << "" << "N/A" << "Numbers" << 3 << 1;
+        QTest::newRow("4: Leaf, Numbers OK, Pictures cancelled") << QStringList{"Pictures", "PS Setup", "NewGame", "Numbers", "NS OK", "Pictures", "PS Cancel"} << 4 << "" << "N/A" << "Numbers" << 2 << 1;
+        QTest::newRow("5: not square refused, cancelled") << QStringList{"Pictures", "PS Custom", "PS file WIDE.JPG", "PS Setup", "PS Cancel", "ShowPicBox"} << 4 << "" << "N/A" << "Numbers" << 2 << 2;
+        QTest::newRow("5b: Leaf, then not square refused") << QStringList{"Pictures", "PS Setup", "Pictures", "PS Custom", "PS file WIDE.JPG", "PS 7x7", "PS Setup", "PS Cancel"} << 3 << "Leaf.gif" << "Leaf" << "Pictures" << 6 << 2;
+    }
+    void gameInPlay()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(int, n);
+        QFETCH(QString, picture);
+        QFETCH(QString, panel2);
+        QFETCH(QString, checked);
+        QFETCH(int, line);
+        QFETCH(int, messages);
+        for (const QString &text : steps)
+            step(text);
+        QCOMPARE(m_w->panelText(StatusPanel::PictureName), panel2);
+        QCOMPARE(m_w->panelText(StatusPanel::BoardSize), QStringLiteral("%1x%1").arg(n));
+        QVERIFY(m_w->isChecked(checked));
+        QVERIFY(!m_w->isChecked(checked == "Numbers" ? "Pictures" : "Numbers"));
+        if (steps.join(' ').contains("WIDE.JPG"))
+            QVERIFY(m_fakes->messages.shown.value(0).startsWith("The picture your atttempting"));
+
+        // New Game, then the one click that solves the board: the walk takes the empty cell up.
+        const QByteArray before = scoreBytes();
+        m_w->menuEntry("NewGame")->trigger();
+        const QImage goal = expectedPicture(picture);
+        QCOMPARE(m_w->pictureBox() && m_w->pictureBox()->isVisible(), !goal.isNull());
+        if (!goal.isNull())
+            QCOMPARE(m_w->pictureBox()->Image1()->picture().image, goal);
+        QTest::mouseClick(m_w->cellView(n - 1, n - 1), Qt::LeftButton);
+        QVERIFY(m_w->Winner());
+        const std::vector<Picture> pieces = cutPicture(goal, n);
+        const PicFrm numbers(1.0);
+        for (const int k : {0, n * n - 1}) {
+            const QImage shown = m_w->cellView(k / n, k % n)->picture().image;
+            QCOMPARE(shown, goal.isNull() ? numbers.NumPic(k).image : pieces[static_cast<size_t>(k)].image);
+        }
+        QCOMPARE(m_fakes->messages.shown.size(), messages);
+        const QList<QByteArray> was = before.split('\n'), now = scoreBytes().split('\n');
+        QList<int> changed;
+        for (int i = 0; i < was.size(); ++i)
+            if (was[i] != now.value(i))
+                changed << i + 1;
+        QCOMPARE(changed, line ? QList<int>{line} : QList<int>{});
+    }
+};
+
+QTEST_MAIN(TestGameSetup)
+#include "tst_game_setup.moc"
