@@ -1,18 +1,18 @@
-// Rules of the board without a window: sizes, set-up, sliding lines, the solved test.
-#include "board/board_geometry.h"
+// Rules of the board without a window: set-up from a game, sliding lines, the solved test.
 #include "board/board_rules.h"
 #include "board_text.h"
 #include "imagery/number_pictures.h"
+#include "imagery/picture_clip.h"
+#include "scores/score_book.h"
 
 #include <QtTest>
 
-class tst_BoardRules : public QObject {
+class TestBoardRules : public QObject {
     Q_OBJECT
 private slots:
-    void windowSizes_data();
-    void windowSizes();
-    void setUpLeavesSolvedOrder_data();
-    void setUpLeavesSolvedOrder();
+    void setUpBoard_data();
+    void setUpBoard();
+    void gameSetups();
     void moveTile_data();
     void moveTile();
     void moveTileCopiesFromTheEmptyCellBackwards();
@@ -26,80 +26,98 @@ private:
     PicFrm m_numbers;
 };
 
-void tst_BoardRules::windowSizes_data()
+namespace {
+QImage gradient(int side)
 {
+    QImage image(side, side, QImage::Format_RGB32);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            image.setPixel(x, y, qRgb(x % 256, y % 256, 90));
+    return image;
+}
+} // namespace
+
+void TestBoardRules::setUpBoard_data()
+{
+    QTest::addColumn<int>("before");  // the board set up first, a 7x7 picture game or none
     QTest::addColumn<int>("n");
-    QTest::addColumn<bool>("barShown");
-    QTest::addColumn<QSize>("board");
-    QTest::addColumn<QSize>("outer");
-    // The status bar counts as 300 twips here.
-    QTest::newRow("3x3 bar hidden") << 3 << false << QSize(2595, 2235) << QSize(2715, 2925);
-    QTest::newRow("4x4 bar hidden") << 4 << false << QSize(3440, 2950) << QSize(3560, 3640);
-    QTest::newRow("5x5 bar hidden") << 5 << false << QSize(4275, 3675) << QSize(4395, 4355);
-    QTest::newRow("6x6 bar hidden") << 6 << false << QSize(5120, 4400) << QSize(5240, 5080);
-    QTest::newRow("7x7 bar hidden") << 7 << false << QSize(5960, 5120) << QSize(6080, 5800);
-    QTest::newRow("3x3 bar shown") << 3 << true << QSize(2595, 2235) << QSize(2715, 3225);
-    QTest::newRow("5x5 bar shown") << 5 << true << QSize(4275, 3675) << QSize(4395, 4655);
-    QTest::newRow("7x7 bar shown") << 7 << true << QSize(5960, 5120) << QSize(6080, 6100);
+    QTest::addColumn<bool>("picture");
+    QTest::newRow("3x3 numbers") << 0 << 3 << false;
+    QTest::newRow("7x7 numbers after a 7x7 picture game") << 7 << 7 << false;
+    QTest::newRow("4x4 picture after a 7x7 picture game") << 7 << 4 << true;
+    QTest::newRow("5x5 picture") << 0 << 5 << true;
 }
 
-void tst_BoardRules::windowSizes()
+// A board is set up whole from the game: solved order, the empty cell at the bottom right still
+// showing N*N, pieces cut from the goal picture, every view beyond the board cleared.
+void TestBoardRules::setUpBoard()
 {
+    QFETCH(int, before);
     QFETCH(int, n);
-    QFETCH(bool, barShown);
-    QFETCH(QSize, board);
-    QFETCH(QSize, outer);
-    const WindowTwips w = windowTwips(n, barShown, 300);
-    QCOMPARE(QSize(w.boardWidth, w.boardHeight), board);
-    QCOMPARE(QSize(w.outerWidth, w.outerHeight), outer);
-    // Every cell in play lies inside the board area's border.
-    const int cellsRight = twipsToPixels(CellLeftStep * (n - 1) + CellWidth);
-    const int cellsBottom = twipsToPixels(CellTopStep * (n - 1) + CellHeight);
-    QVERIFY(cellsRight + 2 * BoardBorderPixels <= twipsToPixels(w.boardWidth));
-    QVERIFY(cellsBottom + 2 * BoardBorderPixels <= twipsToPixels(w.boardHeight));
-}
-
-void tst_BoardRules::setUpLeavesSolvedOrder_data()
-{
-    QTest::addColumn<int>("n");
-    for (int n = 3; n <= 7; ++n)
-        QTest::addRow("%dx%d", n, n) << n;
-}
-
-void tst_BoardRules::setUpLeavesSolvedOrder()
-{
-    QFETCH(int, n);
+    QFETCH(bool, picture);
     std::vector<std::unique_ptr<FakeTileView>> views;
     ViewGrid grid{};
     for (auto &row : grid)
-        for (auto &view : row) {
-            views.push_back(std::make_unique<FakeTileView>());
-            view = views.back().get();
-        }
+        for (auto &view : row)
+            view = views.emplace_back(std::make_unique<FakeTileView>()).get();
     GameState state;
-    state.LastRow = state.LastCol = static_cast<qint16>(n - 1);
-    state.Board.resize(n, n);
-    AssignTileControls(state, grid);
-    LoadTilePictures(state, true, m_numbers);
-    SetBlankCell(state);
+    if (before)
+        ::setUpBoard(state, GameSetup::stockPicture(before, 5, gradient(253)), grid, m_numbers);
+    const QImage goal = gradient(253).mirrored();
+    const GameSetup setup = picture ? GameSetup::customPicture(n, goal) : GameSetup::numbers(n);
+    ::setUpBoard(state, setup, grid, m_numbers);
 
-    for (int r = 0; r < n; ++r)
-        for (int c = 0; c < n; ++c) {
+    QCOMPARE(state.Setup.SkillLevel, picture ? SkillCustom : SkillNumbers);
+    QCOMPARE(int(state.TilePictures.size()), picture ? n * n : 1);
+    QCOMPARE(state.LastRow, n - 1);
+    QCOMPARE(state.LastCol, n - 1);
+    for (int r = 0; r < ViewGridSide; ++r)
+        for (int c = 0; c < ViewGridSide; ++c) {
+            const TileView *view = grid[r][c];
+            QCOMPARE(view->pictureSizeMode(), int(picture ? SizeModeStretch : SizeModeClip));
+            if (r >= n || c >= n) {
+                QVERIFY(view->picture().isNull());
+                QCOMPARE(view->specialEffect(), int(EffectFlat));
+                continue;
+            }
+            const int k = r * n + c;
             const BoardCell &cell = state.Board(r, c);
-            QCOMPARE(cell.TileNumber, r * n + c + 1);
-            QCOMPARE(cell.Tile, grid[r][c]);
-            QCOMPARE(cell.Tile->picture().name, QString::number(r * n + c + 1));
-            QCOMPARE(cell.Tile->specialEffect(), int(EffectRaised));
-            QCOMPARE(cell.IsBlank, (r == n - 1 && c == n - 1) ? True16 : False16);
+            QCOMPARE(cell.TileNumber, k + 1);
+            QCOMPARE(cell.Tile, view);
+            QCOMPARE(cell.IsBlank, (k == n * n - 1) ? True16 : False16);
+            QCOMPARE(view->specialEffect(), int(EffectRaised));
+            QCOMPARE(view->picture().image,
+                     picture ? goal.copy(clipRect(253, n, r, c)) : m_numbers.NumPic(k).image);
         }
-    // The empty cell still shows and holds N*N until a tile moves into it.
-    QCOMPARE(state.Board(n - 1, n - 1).TileNumber, n * n);
     QCOMPARE(state.BlankRow, n - 1);
     QCOMPARE(state.BlankCol, n - 1);
     QVERIFY(Winner(state));
 }
 
-void tst_BoardRules::moveTile_data()
+void TestBoardRules::gameSetups()
+{
+    const QImage goal = gradient(253);
+    for (int k = 0; k < StockPictureCount; ++k) {
+        const GameSetup stock = GameSetup::stockPicture(6, k, goal);
+        QCOMPARE(stock.SkillLevel, k + 1);
+        QVERIFY(scoreListFor(*std::make_unique<ScoreBook>(), stock.SkillLevel));
+        QCOMPARE(stock.shownName, QString::fromLatin1(StockPictures[k].caption));
+        QVERIFY(stock.picturesGame() && stock.goalPicture == goal && stock.size == 6);
+    }
+    const GameSetup custom = GameSetup::customPicture(3, goal);
+    QVERIFY(!scoreListFor(*std::make_unique<ScoreBook>(), custom.SkillLevel));
+    QVERIFY(custom.picturesGame());
+    QVERIFY(custom.shownName != QStringLiteral("N/A"));
+    const GameSetup numbers = GameSetup::numbers(7);
+    QVERIFY(!numbers.picturesGame() && numbers.goalPicture.isNull());
+    QCOMPARE(numbers.SkillLevel, SkillNumbers);
+    QCOMPARE(numbers.shownName, QStringLiteral("N/A"));
+    // Out of range sizes never make a board the game cannot draw.
+    QCOMPARE(GameSetup::numbers(2).size, 3);
+    QCOMPARE(GameSetup::customPicture(9, goal).size, 7);
+}
+
+void TestBoardRules::moveTile_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<int>("row");
@@ -121,7 +139,7 @@ void tst_BoardRules::moveTile_data()
     QTest::newRow("off line does nothing") << rowGap << 3 << 0 << false << rowGap;
 }
 
-void tst_BoardRules::moveTile()
+void TestBoardRules::moveTile()
 {
     QFETCH(QString, before);
     QFETCH(int, row);
@@ -139,7 +157,7 @@ void tst_BoardRules::moveTile()
     }
 }
 
-void tst_BoardRules::moveTileCopiesFromTheEmptyCellBackwards()
+void TestBoardRules::moveTileCopiesFromTheEmptyCellBackwards()
 {
     TestBoard board(QStringLiteral("1 2 3 _|5 6 7 4|9 10 11 8|13 14 15 12"));
     const qint16 staleRow = board.state.BlankRow, staleCol = board.state.BlankCol;
@@ -150,7 +168,7 @@ void tst_BoardRules::moveTileCopiesFromTheEmptyCellBackwards()
     QCOMPARE(board.state.BlankCol, staleCol);
 }
 
-void tst_BoardRules::firstSlideIntoSetUpBoardDropsLastNumber()
+void TestBoardRules::firstSlideIntoSetUpBoardDropsLastNumber()
 {
     TestBoard board(QStringLiteral("1 2 3|4 5 6|7 8 9"));
     board.state.Board(2, 2).IsBlank = True16;  // set-up state: empty but still holding 9
@@ -161,7 +179,7 @@ void tst_BoardRules::firstSlideIntoSetUpBoardDropsLastNumber()
             QVERIFY(board.state.Board(r, c).TileNumber != 9);
 }
 
-void tst_BoardRules::winner_data()
+void TestBoardRules::winner_data()
 {
     QTest::addColumn<QString>("drawing");
     QTest::addColumn<bool>("solved");
@@ -174,7 +192,7 @@ void tst_BoardRules::winner_data()
                                 << true;
 }
 
-void tst_BoardRules::winner()
+void TestBoardRules::winner()
 {
     QFETCH(QString, drawing);
     QFETCH(bool, solved);
@@ -182,7 +200,7 @@ void tst_BoardRules::winner()
     QCOMPARE(Winner(board.state), solved);
 }
 
-void tst_BoardRules::arrowKeys_data()
+void TestBoardRules::arrowKeys_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("cell");
@@ -193,7 +211,7 @@ void tst_BoardRules::arrowKeys_data()
     QTest::newRow("right brings the tile to the left") << int(ArrowKey::Right) << "1,0";
 }
 
-void tst_BoardRules::arrowKeys()
+void TestBoardRules::arrowKeys()
 {
     QFETCH(int, key);
     QFETCH(QString, cell);
@@ -207,5 +225,5 @@ void tst_BoardRules::arrowKeys()
     QVERIFY(!cellForArrowKey(corner.state, ArrowKey::Left));
 }
 
-QTEST_MAIN(tst_BoardRules)
+QTEST_MAIN(TestBoardRules)
 #include "tst_board_rules.moc"

@@ -1,10 +1,10 @@
 // Playing through the real window: New Game, clicks and keys, the count, the win, the Picture Box.
-#include "board/board_geometry.h"
 #include "board/main_window.h"
 #include "board_text.h"
 #include "dialogs/picture_box.h"
 #include "fakes.h"
 #include "platform/cell_view.h"
+#include "platform/window_placement.h"
 
 #include <QMenuBar>
 #include <QtTest>
@@ -41,7 +41,7 @@ QImage testPicture(int side)
 
 } // namespace
 
-class tst_Play : public QObject {
+class TestPlay : public QObject {
     Q_OBJECT
 private slots:
     void init() { QStandardPaths::setTestModeEnabled(true); }
@@ -55,14 +55,13 @@ private slots:
     void newGameAfterWin();
     void arrowKeys();
     void pictureBox();
-    void picturesCheckedWithoutPicture();
 };
 
-void tst_Play::newGameScramblesAndUnlocks()
+void TestPlay::newGameScramblesAndUnlocks()
 {
     Game g;
     g.newGame();
-    QCOMPARE(g.w.panelText(3), QStringLiteral("0 Clicks"));
+    QCOMPARE(g.w.panelText(StatusPanel::Clicks), QStringLiteral("0 Clicks"));
     QCOMPARE(boardText(g.w.game()), Scrambled);
     QCOMPARE(viewText(g.w.game()), Scrambled);
     QCOMPARE(g.w.cellView(0, 3)->accessibleName(), QStringLiteral("Empty"));
@@ -71,11 +70,11 @@ void tst_Play::newGameScramblesAndUnlocks()
     QVERIFY(!g.w.pictureBox());
 
     g.newGame();  // scrambles the current arrangement further, count back to 0
-    QCOMPARE(g.w.panelText(3), QStringLiteral("0 Clicks"));
+    QCOMPARE(g.w.panelText(StatusPanel::Clicks), QStringLiteral("0 Clicks"));
     QCOMPARE(boardText(g.w.game()), Scrambled);
 }
 
-void tst_Play::clicks_data()
+void TestPlay::clicks_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("col");
@@ -91,7 +90,7 @@ void tst_Play::clicks_data()
     QTest::newRow("column index outside") << 0 << 5 << Scrambled << "0 Clicks";
 }
 
-void tst_Play::clicks()
+void TestPlay::clicks()
 {
     QFETCH(int, row);
     QFETCH(int, col);
@@ -102,14 +101,14 @@ void tst_Play::clicks()
     g.click(row, col);
     QCOMPARE(boardText(g.w.game()), after);
     QCOMPARE(viewText(g.w.game()), after);
-    QCOMPARE(g.w.panelText(3), count);
+    QCOMPARE(g.w.panelText(StatusPanel::Clicks), count);
     const bool moved = after != Scrambled;
     QCOMPARE(g.fakes.waves.played, moved ? QStringList{"change.wav async"} : QStringList{});
     if (moved)
         QCOMPARE(g.fakes.waves.paths.value(0), g.fakes.folder.filePath(QStringLiteral("change.wav")));
 }
 
-void tst_Play::countsEveryMove()
+void TestPlay::countsEveryMove()
 {
     Game g;
     g.newGame();
@@ -117,22 +116,22 @@ void tst_Play::countsEveryMove()
     for (int i = 1; i <= 10; ++i) {
         g.click(0, i % 2 ? 0 : 3);
         if (i == 9)
-            QCOMPARE(g.w.panelText(3), QStringLiteral("9 Clicks"));
+            QCOMPARE(g.w.panelText(StatusPanel::Clicks), QStringLiteral("9 Clicks"));
     }
-    QCOMPARE(g.w.panelText(3), QStringLiteral("10 Clicks"));
+    QCOMPARE(g.w.panelText(StatusPanel::Clicks), QStringLiteral("10 Clicks"));
     g.w.menuEntry(QStringLiteral("BarOn"))->trigger();
-    QCOMPARE(g.w.panelText(3), QStringLiteral("10 Clicks"));
+    QCOMPARE(g.w.panelText(StatusPanel::Clicks), QStringLiteral("10 Clicks"));
     QCOMPARE(g.fakes.waves.played.size(), 10);
 }
 
-void tst_Play::winSequence_data()
+void TestPlay::winSequence_data()
 {
     QTest::addColumn<bool>("soundOn");
     QTest::newRow("sound on") << true;
     QTest::newRow("sound off") << false;
 }
 
-void tst_Play::winSequence()
+void TestPlay::winSequence()
 {
     QFETCH(bool, soundOn);
     Game g;
@@ -147,7 +146,7 @@ void tst_Play::winSequence()
     };
     g.click(3, 3);  // the solving move
     QCOMPARE(boardText(g.w.game()), Solved);
-    QCOMPARE(g.w.panelText(3), QStringLiteral("1 Clicks"));
+    QCOMPARE(g.w.panelText(StatusPanel::Clicks), QStringLiteral("1 Clicks"));
     const QStringList sounds = soundOn ? QStringList{"change.wav async", "pop.wav sync", "gling.wav async"}
                                        : QStringList{};
     QCOMPARE(g.fakes.waves.played, sounds);
@@ -164,11 +163,11 @@ void tst_Play::winSequence()
 
     g.click(3, 2);  // locked until New Game
     QTest::keyClick(&g.w, Qt::Key_Right);
-    QCOMPARE(g.w.panelText(3), QStringLiteral("1 Clicks"));
+    QCOMPARE(g.w.panelText(StatusPanel::Clicks), QStringLiteral("1 Clicks"));
     QCOMPARE(g.fakes.waves.played, sounds);
 }
 
-void tst_Play::closedDuringTheWinSound()
+void TestPlay::closedDuringTheWinSound()
 {
     Game g;
     g.newGame();
@@ -183,7 +182,7 @@ void tst_Play::closedDuringTheWinSound()
     QCOMPARE(file.readAll().split('\n').value(1), QByteArray(" 1 \r"));
 }
 
-void tst_Play::newGameAfterWin()
+void TestPlay::newGameAfterWin()
 {
     Game g;
     g.newGame();
@@ -191,34 +190,34 @@ void tst_Play::newGameAfterWin()
     QVERIFY(!g.w.boardArea()->isEnabled());
     g.newGame();
     QVERIFY(g.w.boardArea()->isEnabled());
-    QCOMPARE(g.w.panelText(3), QStringLiteral("0 Clicks"));
+    QCOMPARE(g.w.panelText(StatusPanel::Clicks), QStringLiteral("0 Clicks"));
     // The completed last piece is gone: the empty cell shows the wood again.
     QCOMPARE(g.w.cellView(3, 3)->accessibleName(), QStringLiteral("Empty"));
     QCOMPARE(g.w.cellView(3, 3)->specialEffect(), int(EffectSunken));
     g.click(3, 2);
-    QCOMPARE(g.w.panelText(3), QStringLiteral("1 Clicks"));
+    QCOMPARE(g.w.panelText(StatusPanel::Clicks), QStringLiteral("1 Clicks"));
 }
 
-void tst_Play::arrowKeys()
+void TestPlay::arrowKeys()
 {
     Game g;
     g.newGame();
     QTest::keyClick(&g.w, Qt::Key_Down);  // nothing above the gap on the top row
-    QCOMPARE(g.w.panelText(3), QStringLiteral("0 Clicks"));
+    QCOMPARE(g.w.panelText(StatusPanel::Clicks), QStringLiteral("0 Clicks"));
     QTest::keyClick(&g.w, Qt::Key_Right);
     QCOMPARE(boardText(g.w.game()), QStringLiteral("1 2 _ 3|5 6 7 4|9 10 11 8|13 14 15 12"));
-    QCOMPARE(g.w.panelText(3), QStringLiteral("1 Clicks"));
+    QCOMPARE(g.w.panelText(StatusPanel::Clicks), QStringLiteral("1 Clicks"));
     QTest::keyClick(&g.w, Qt::Key_Left);
     QTest::keyClick(&g.w, Qt::Key_Up);
     QTest::keyClick(&g.w, Qt::Key_Up);
     QTest::keyClick(&g.w, Qt::Key_Up);  // the solving move, by key
     QCOMPARE(boardText(g.w.game()), Solved);
-    QCOMPARE(g.w.panelText(3), QStringLiteral("5 Clicks"));
+    QCOMPARE(g.w.panelText(StatusPanel::Clicks), QStringLiteral("5 Clicks"));
     QVERIFY(!g.w.boardArea()->isEnabled());
     QCOMPARE(g.fakes.waves.played.count(QStringLiteral("pop.wav sync")), 1);
 }
 
-void tst_Play::pictureBox()
+void TestPlay::pictureBox()
 {
     QCOMPARE(pictureBoxPosition(QPoint(1000, 500), 4000), QPoint(5100, 500));
 
@@ -226,10 +225,7 @@ void tst_Play::pictureBox()
     g.w.menuEntry(QStringLiteral("ShowPicBox"))->trigger();  // numbers game: nothing
     QVERIFY(!g.w.pictureBox());
 
-    g.w.picClipFrm().PicClip1 = testPicture(253);
-    g.w.setChecked(QStringLiteral("Pictures"), true);
-    g.w.setChecked(QStringLiteral("Numbers"), false);
-    g.w.FiveByFive_Click();
+    g.w.startGame(GameSetup::customPicture(5, testPicture(253)));
     QCOMPARE(g.w.cellView(0, 1)->picture().image, testPicture(253).copy(51, 0, 51, 51));
     QCOMPARE(g.w.cellView(0, 1)->pictureSizeMode(), int(SizeModeStretch));
     g.w.menuEntry(QStringLiteral("ShowPicBox"))->trigger();
@@ -256,27 +252,14 @@ void tst_Play::pictureBox()
 
     g.newGame();  // a picture game keeps it open
     QVERIFY(g.w.pictureBox() && g.w.pictureBox()->isVisible());
-    g.w.setChecked(QStringLiteral("Pictures"), false);
-    g.w.setChecked(QStringLiteral("Numbers"), true);
-    g.newGame();  // a numbers game closes it
+    g.w.FourbyFour_Click();  // still the same picture game, at another size
+    QCOMPARE(g.w.pictureBox()->Image1()->picture().image, testPicture(253));
+    g.w.startGame(GameSetup::numbers(4));  // a numbers game closes it
     QTRY_VERIFY(!g.w.pictureBox());
-}
-
-void tst_Play::picturesCheckedWithoutPicture()
-{
-    // Pictures checked, its dialog cancelled: the board in play is still a numbers board.
-    Game g;
-    g.w.setChecked(QStringLiteral("Pictures"), true);
-    g.w.setChecked(QStringLiteral("Numbers"), false);
     g.newGame();
-    QCOMPARE(viewText(g.w.game()), Scrambled);
-    QVERIFY(!g.w.pictureBox());
     g.w.menuEntry(QStringLiteral("ShowPicBox"))->trigger();
     QVERIFY(!g.w.pictureBox());
-    g.click(3, 3);
-    QCOMPARE(g.w.cellView(3, 3)->picture().name, QStringLiteral("16"));
-    QVERIFY(!g.w.boardArea()->isEnabled());
 }
 
-QTEST_MAIN(tst_Play)
+QTEST_MAIN(TestPlay)
 #include "tst_play.moc"
