@@ -57,18 +57,11 @@ private:
     // Opens the dialog on the player's folder with "Custom" chosen.
     bool openOnMine()
     {
-        m_w->LastPictureFolder = m_mine;
+        m_w->rememberPictureFolder(m_mine);
         if (!open())
             return false;
         click("Option11");
         return files()->isEnabled();
-    }
-    void verifyTilesCutFromPreview(int n)
-    {
-        const QImage clip = m_w->picClipFrm().PicClip1;
-        QCOMPARE(m_w->game().size(), n);
-        for (int k = 0; k < n * n; ++k)
-            QCOMPARE(m_w->game().TilePictures.at(k).image, clip.copy(clipRect(PreviewBox::Side, n, k / n, k % n)));
     }
 
 private slots:
@@ -101,98 +94,6 @@ private slots:
     {
         m_w.reset();
         m_fakes.reset();
-    }
-
-    void openingStateThenCancel()
-    {
-        QVERIFY(open());
-        QVERIFY(m_w->isChecked("Pictures") && !m_w->isChecked("Numbers"));
-        QCOMPARE(m_dlg->windowTitle(), QStringLiteral("Picture Setup"));
-        QVERIFY(!m_dlg->isModal());
-        QCOMPARE(m_dlg->size(), QSize(479, 360));  // 7185 x 5400 twips
-        const QMap<QString, QRect> places = {  // twips / 15
-            {"Frame1", {8, 8, 81, 145}},       {"Option1", {16, 16, 49, 25}},     {"Option5", {16, 112, 49, 25}},
-            {"Frame2", {96, 8, 105, 145}},     {"Option6", {16, 24, 65, 17}},     {"Option12", {16, 104, 81, 17}},
-            {"Option11", {16, 120, 73, 17}},   {"Drive1", {8, 168, 193, 21}},     {"Dir1", {8, 192, 193, 81}},
-            {"File1", {8, 280, 193, 71}},      {"Picture1", {216, 8, 257, 257}},  {"Command3", {216, 288, 113, 25}},
-            {"Command4", {368, 288, 105, 25}}, {"Command1", {216, 320, 113, 25}}, {"Command2", {368, 320, 105, 25}}};
-        for (auto it = places.cbegin(); it != places.cend(); ++it)
-            QVERIFY2(child<QWidget>(qPrintable(it.key()))->geometry() == it.value(), qPrintable(it.key()));
-        QCOMPARE(preview()->contentsRect(), QRect(2, 2, 253, 253));
-        QVERIFY(child<QRadioButton>("Option1")->isChecked() && child<QRadioButton>("Option6")->isChecked());
-        QVERIFY(!files()->isEnabled() && !child<QWidget>("Dir1")->isEnabled() && !child<QWidget>("Drive1")->isEnabled());
-        QCOMPARE(m_w->panelText(2), QStringLiteral("Leaf"));
-        QCOMPARE(QSize(m_dlg->PreviewSourceWidth, m_dlg->PreviewSourceHeight), QSize(506, 506));
-        QCOMPARE(preview()->Image(), loadPictureFile(m_fakes->folder.filePath("Leaf.gif"), {253, 253}).image.convertToFormat(QImage::Format_RGB32));
-        QCOMPARE(m_dlg->GridCells, 3);
-        QCOMPARE(child<FolderList>("Dir1")->path(), m_fakes->folder.path());
-        QStringList listed;
-        for (int i = 0; i < files()->count(); ++i)
-            listed << files()->item(i)->text();
-        QCOMPARE(listed, StockFiles);
-
-        click("Command2");
-        QTRY_VERIFY(closed());
-        QCOMPARE(m_w->panelText(2), QStringLiteral("Leaf"));
-        QCOMPARE(m_w->game().size(), 4);
-        QCOMPARE(m_w->game().SkillLevel, SkillNumbers);
-        QVERIFY(m_w->picClipFrm().PicClip1.isNull());
-    }
-
-    // Stock and custom pictures taken with OK; a custom picture that is not square is refused.
-    void boards_data()
-    {
-        QTest::addColumn<QString>("file");  // in the player's folder with "Custom" chosen; none for stock
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QSize>("source");
-        QTest::addColumn<int>("n");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("skill");
-        QTest::newRow("at once: 3x3 Leaf") << QString() << QStringList{} << QSize(506, 506) << 3 << "Leaf" << 1;
-        QTest::newRow("6x6 Cow") << QString() << QStringList{"Option4", "Option12"} << QSize() << 6 << "Cow" << 6;
-        QTest::newRow("7x7 Mountain") << QString() << QStringList{"Option5", "Option10"} << QSize() << 7 << "Mountain" << 5;
-        QTest::newRow("custom 400 x 300 refused") << "WIDE.JPG" << QStringList{"Option3"} << QSize(400, 300) << 4 << "Leaf" << SkillNumbers;
-        QTest::newRow("custom 300 x 300") << "Halves.Jpg" << QStringList{"Option3"} << QSize(300, 300) << 5 << "Leaf" << SkillCustom;
-        QTest::newRow("custom GIF, capital extension") << "Autumn.GIF" << QStringList{"Option3"} << QSize(506, 506) << 5 << "Leaf" << SkillCustom;
-        QTest::newRow("custom, no file chosen: Leaf") << "" << QStringList{"Option3"} << QSize(506, 506) << 5 << "Leaf" << SkillCustom;
-    }
-    void boards()
-    {
-        QFETCH(QString, file);
-        QFETCH(QStringList, clicks);
-        QFETCH(QSize, source);
-        QFETCH(int, n);
-        QFETCH(QString, name);
-        QFETCH(int, skill);
-        if (file.isNull()) {
-            QVERIFY(open());
-        } else {
-            QVERIFY(openOnMine());
-            QCOMPARE(files()->count(), 4);  // not shot.png
-            if (!file.isEmpty())
-                chooseFile(file);
-        }
-        for (const QString &option : clicks)
-            click(qPrintable(option));
-        if (source.isValid())
-            QCOMPARE(QSize(m_dlg->PreviewSourceWidth, m_dlg->PreviewSourceHeight), source);
-        QCOMPARE(m_w->panelText(2), name);
-        const QImage shown = preview()->Image();
-        click("Command1");
-        QCOMPARE(m_w->picClipFrm().PicClip1, shown);
-        QCOMPARE(m_w->panelText(2), name);
-        if (skill == SkillNumbers) {  // refused: the dialog stays and the game is as it was
-            QCOMPARE(m_fakes->messages.shown, QStringList{NotSquareMessage});
-            QVERIFY(m_dlg->isVisible());
-            QCOMPARE(m_w->game().size(), 4);
-            QCOMPARE(m_w->game().SkillLevel, SkillNumbers);
-            return;
-        }
-        QTRY_VERIFY(closed());
-        QVERIFY(m_fakes->messages.shown.isEmpty());
-        QCOMPARE(m_w->game().SkillLevel, skill);
-        QCOMPARE(m_w->panelText(1), QStringLiteral("%1x%1").arg(n));
-        verifyTilesCutFromPreview(n);
     }
 
     void grid_data()
@@ -239,7 +140,7 @@ private slots:
         QVERIFY(preview()->screenImage().pixelColor(63, 130).value() > 200);
         click("Command1");
         QTRY_VERIFY(closed());
-        QCOMPARE(m_w->picClipFrm().PicClip1, white);
+        QCOMPARE(m_w->game().Setup.goalPicture, white);
         for (const Picture &tile : m_w->game().TilePictures)
             QVERIFY(!hasBlack(tile.image));
     }
@@ -271,7 +172,7 @@ private slots:
         QCOMPARE(QSize(m_dlg->PreviewSourceWidth, m_dlg->PreviewSourceHeight), QSize(300, 300));
         click("Command1");  // still usable
         QTRY_VERIFY(closed());
-        QCOMPARE(m_w->picClipFrm().PicClip1, shown);
+        QCOMPARE(m_w->game().Setup.goalPicture, shown);
     }
 
     void missingStockPicture()
@@ -284,10 +185,10 @@ private slots:
         QVERIFY(m_fakes->messages.shown[0].contains("rose.jpg"));
         QVERIFY(child<QRadioButton>("Option6")->isChecked());
         QCOMPARE(preview()->Image(), leaf);
-        QCOMPARE(m_w->panelText(2), QStringLiteral("Leaf"));
+        QCOMPARE(m_w->panelText(StatusPanel::PictureName), QStringLiteral("Leaf"));
         click("Command1");
         QTRY_VERIFY(closed());
-        QCOMPARE(m_w->game().SkillLevel, 1);
+        QCOMPARE(m_w->game().Setup.SkillLevel, 1);
     }
 
     void browsing()
@@ -301,7 +202,6 @@ private slots:
         for (int i = 0; i < drives->count(); ++i)  // mounted file systems, each by its root
             QCOMPARE(driveOf(drives->itemData(i).toString()), drives->itemData(i).toString());
         QCOMPARE(child<FolderList>("Dir1")->path(), driveOf(m_mine));
-        QCOMPARE(m_w->LastPictureDrive, driveOf(m_mine));
         // A large folder is read between events, not in one go.
         const QString many = m_fakes->folder.filePath("many");
         QDir().mkpath(many);
@@ -323,29 +223,12 @@ private slots:
             QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, at);
         }
         QCOMPARE(child<FolderList>("Dir1")->path(), m_mine);
-        QCOMPARE(m_w->LastPictureFolder, m_mine);
+        QCOMPARE(m_w->lastPictureFolder(), m_mine);
         click("Command2");
         QTRY_VERIFY(closed());
         QVERIFY(open());
         QCOMPARE(files()->path(), m_mine);
         QCOMPARE(files()->count(), 4);
-    }
-
-    void customWinIsNotRanked()
-    {
-        QFile scores(m_fakes->folder.filePath("Hsl.hsf"));
-        const QByteArray before = scores.open(QIODevice::ReadOnly) ? scores.readAll() : QByteArray();
-        scores.close();
-        QVERIFY(openOnMine());
-        chooseFile("Halves.Jpg");
-        click("Command1");
-        QTRY_VERIFY(closed());
-        m_w->menuEntry("NewGame")->trigger();  // the fake walk takes the empty cell to the top
-        QTest::mouseClick(m_w->cellView(2, 2), Qt::LeftButton);
-        QVERIFY(m_w->Winner());
-        QVERIFY(!m_w->boardArea()->isEnabled());
-        QVERIFY2(m_fakes->messages.shown.isEmpty(), qPrintable(m_fakes->messages.shown.join('|')));
-        QCOMPARE(scores.open(QIODevice::ReadOnly) ? scores.readAll() : QByteArray(), before);
     }
 };
 

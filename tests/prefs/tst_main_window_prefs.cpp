@@ -1,5 +1,5 @@
 // Form1's preferences: start-up from the store, the six toggles, the status bar's height,
-// the music device's commands and loop, and the effects with Sound on and off.
+// the music device's commands and loop.
 #include "board/main_window.h"
 #include "fakes.h"
 #include "platform/ini_settings_store.h"
@@ -56,7 +56,7 @@ struct Session {
 };
 } // namespace
 
-class tst_MainWindowPrefs : public QObject {
+class TestMainWindowPrefs : public QObject {
     Q_OBJECT
 private slots:
     void init() { QStandardPaths::setTestModeEnabled(true); }
@@ -70,10 +70,9 @@ private slots:
     void musicOffOnAndShutDown();
     void loopsAtTheEnd_data();
     void loopsAtTheEnd();
-    void effectsFollowTheSoundPreference();
 };
 
-void tst_MainWindowPrefs::startUpReadsTheStore_data()
+void TestMainWindowPrefs::startUpReadsTheStore_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QStringList>("checked");
@@ -90,7 +89,7 @@ void tst_MainWindowPrefs::startUpReadsTheStore_data()
     QTest::newRow("spaces round False") << " False | False | False " << AllOn << none << openPlay;
 }
 
-void tst_MainWindowPrefs::startUpReadsTheStore()
+void TestMainWindowPrefs::startUpReadsTheStore()
 {
     QFETCH(QString, stored);
     QFETCH(QStringList, checked);
@@ -100,12 +99,12 @@ void tst_MainWindowPrefs::startUpReadsTheStore()
     QCOMPARE(s.checked(), checked);
     QCOMPARE(s.fakes.settings.writes, writes);
     QCOMPARE(s.w->statusBar1()->isHidden(), checked.contains(QStringLiteral("BarOff")));
-    QCOMPARE(s.w->LastPictureFolder, s.fakes.folder.path());
+    QCOMPARE(s.w->lastPictureFolder(), s.fakes.folder.path());
     QCOMPARE(s.music.fileName, s.fakes.folder.filePath(QStringLiteral("fallmorn.mid")));
     QCOMPARE(s.music.commands, commands);
 }
 
-void tst_MainWindowPrefs::choicesLastThroughTheFile_data()
+void TestMainWindowPrefs::choicesLastThroughTheFile_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QByteArray>("file");
@@ -114,7 +113,7 @@ void tst_MainWindowPrefs::choicesLastThroughTheFile_data()
     QTest::newRow("bar off") << "BarOff" << QByteArray("[Tessary]\nStatusBar=False\n");
 }
 
-void tst_MainWindowPrefs::choicesLastThroughTheFile()
+void TestMainWindowPrefs::choicesLastThroughTheFile()
 {
     QFETCH(QString, entry);
     QFETCH(QByteArray, file);
@@ -136,7 +135,7 @@ void tst_MainWindowPrefs::choicesLastThroughTheFile()
     QCOMPARE(stored.readAll(), file);  // the bar's "False" is written again, nothing else
 }
 
-void tst_MainWindowPrefs::checkedEntryDoesNothing_data()
+void TestMainWindowPrefs::checkedEntryDoesNothing_data()
 {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("entry");
@@ -146,7 +145,7 @@ void tst_MainWindowPrefs::checkedEntryDoesNothing_data()
         QTest::newRow(qPrintable(off)) << "False|False|False" << off;
 }
 
-void tst_MainWindowPrefs::checkedEntryDoesNothing()
+void TestMainWindowPrefs::checkedEntryDoesNothing()
 {
     QFETCH(QString, stored);
     QFETCH(QString, entry);
@@ -160,7 +159,7 @@ void tst_MainWindowPrefs::checkedEntryDoesNothing()
     QCOMPARE(s.w->size(), size);
 }
 
-void tst_MainWindowPrefs::statusBarKeepsTheBoardSize()
+void TestMainWindowPrefs::statusBarKeepsTheBoardSize()
 {
     Session s;
     s.w->show();
@@ -182,7 +181,7 @@ void tst_MainWindowPrefs::statusBarKeepsTheBoardSize()
     QCOMPARE(hidden.w->size(), window);
 }
 
-void tst_MainWindowPrefs::musicOffOnAndShutDown()
+void TestMainWindowPrefs::musicOffOnAndShutDown()
 {
     Session s(QStringLiteral("False|-|-"));
     s.w->menuEntry(QStringLiteral("MusicOn"))->trigger();
@@ -198,7 +197,7 @@ void tst_MainWindowPrefs::musicOffOnAndShutDown()
     QCOMPARE(s.fakes.program.ended, 1);
 }
 
-void tst_MainWindowPrefs::loopsAtTheEnd_data()
+void TestMainWindowPrefs::loopsAtTheEnd_data()
 {
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("length");
@@ -208,13 +207,12 @@ void tst_MainWindowPrefs::loopsAtTheEnd_data()
     QTest::newRow("at the end") << 69120 << 69120 << QStringList{"next", "play"} << false;
     QTest::newRow("past the end, notes fading") << 72938 << 69120 << QStringList{"next", "play"} << false;
     QTest::newRow("length not known yet") << 0 << 0 << QStringList{} << false;
-    QTest::newRow("negative position") << -5 << 69120 << QStringList{} << false;
     QTest::newRow("negative length") << 10 << -1 << QStringList{} << false;
     // Music switched off just as the piece ended: rewound, but it stays silent.
     QTest::newRow("at the end, music off") << 69120 << 69120 << QStringList{"stop", "next"} << true;
 }
 
-void tst_MainWindowPrefs::loopsAtTheEnd()
+void TestMainWindowPrefs::loopsAtTheEnd()
 {
     QFETCH(int, position);
     QFETCH(int, length);
@@ -230,18 +228,5 @@ void tst_MainWindowPrefs::loopsAtTheEnd()
     QCOMPARE(s.music.commands, commands);
 }
 
-void tst_MainWindowPrefs::effectsFollowTheSoundPreference()
-{
-    for (const QString &sound : {"True", "False"}) {
-        Session s(QStringLiteral("-|%1|-").arg(sound));
-        s.w->cellClicked(0, 0);  // not in line with the empty cell: silent
-        s.w->cellClicked(3, 2);  // 15 slides right
-        s.w->cellClicked(3, 3);  // and back: solved
-        const QStringList all{"change.wav async", "change.wav async", "pop.wav sync", "gling.wav async"};
-        QCOMPARE(s.fakes.waves.played, sound == QLatin1String("True") ? all : QStringList{});
-        QCOMPARE(s.music.commands, (QStringList{"open", "play"}));
-    }
-}
-
-QTEST_MAIN(tst_MainWindowPrefs)
+QTEST_MAIN(TestMainWindowPrefs)
 #include "tst_main_window_prefs.moc"
