@@ -37,7 +37,7 @@ int main(int argc, char *argv[])
         int gapRow = 0, gapCol = 0;
         for (int r = 0; r < 7; ++r)
             for (int c = 0; c < 7; ++c)
-                if (w.game().Board(r, c).IsBlank == True16) {
+                if (w.game().Board(r, c).IsBlank) {
                     gapRow = r;
                     gapCol = c;
                 }

@@ -8,7 +8,8 @@ class QLabel;
 class QTimer;
 
 inline const QString ProgramTitle = QStringLiteral("Tessary");
-inline const QString VersionText = QStringLiteral("Version 1.3.0");
+// The version comes from the build, which takes it from the project's one declaration.
+inline const QString VersionText = QStringLiteral("Version " TESSARY_VERSION);
 
 class frmSplash : public QWidget {
     Q_OBJECT

@@ -41,11 +41,10 @@ void SetupNewGame(GameState &state, const ViewGrid &views, const PicFrm &numbers
 
 void resetView(TileView &view, bool picturesGame)
 {
-    view.setPictureAlignment(2);
-    view.setPictureSizeMode(SizeModeClip);
-    view.setSpecialEffect(EffectFlat);
-    view.setBorderStyle(1);
-    view.setPictureSizeMode(picturesGame ? SizeModeStretch : SizeModeClip);
+    view.setPictureAlignment(PictureAlignment::Centred);
+    view.setSpecialEffect(SpecialEffect::Flat);
+    view.setBorderStyle(BorderStyle::SingleLine);
+    view.setPictureSizeMode(picturesGame ? PictureSizeMode::Stretch : PictureSizeMode::Clip);
     view.setPicture(Picture{});
 }
 
@@ -73,15 +72,15 @@ void LoadTilePictures(GameState &state, const PicFrm &numbers)
             BoardCell &cell = state.Board(r, c);
             cell.Tile->setPicture(piecePicture(state, n, numbers));
             cell.TileNumber = static_cast<qint16>(n);
-            cell.Tile->setSpecialEffect(EffectRaised);
-            cell.IsBlank = False16;
+            cell.Tile->setSpecialEffect(SpecialEffect::Raised);
+            cell.IsBlank = false;
         }
     }
 }
 
 void SetBlankCell(GameState &state)
 {
-    state.Board(state.LastRow, state.LastCol).IsBlank = True16;
+    state.Board(state.LastRow, state.LastCol).IsBlank = true;
     state.BlankRow = state.LastRow;
     state.BlankCol = state.LastCol;
 }
@@ -93,16 +92,16 @@ void receiveTile(BoardCell &to, const BoardCell &from)
 {
     to.TileNumber = from.TileNumber;
     to.Tile->setPicture(from.Tile->picture());
-    to.Tile->setSpecialEffect(EffectRaised);
-    to.IsBlank = False16;
+    to.Tile->setSpecialEffect(SpecialEffect::Raised);
+    to.IsBlank = false;
 }
 
 void becomeEmpty(BoardCell &cell, const Picture &background)
 {
     cell.TileNumber = 0;
-    cell.IsBlank = True16;
+    cell.IsBlank = true;
     cell.Tile->setPicture(background);
-    cell.Tile->setSpecialEffect(EffectSunken);
+    cell.Tile->setSpecialEffect(SpecialEffect::Sunken);
 }
 
 struct Direction {
@@ -118,7 +117,7 @@ bool slideLine(GameState &state, int row, int col, Direction dir)
         const int r = row + dir.dr * i, c = col + dir.dc * i;
         if (r < 0 || c < 0 || r > state.LastRow || c > state.LastCol)
             return false;
-        if (state.Board(r, c).IsBlank != True16)
+        if (!state.Board(r, c).IsBlank)
             continue;
         // Start at the empty cell and work back, so nothing is overwritten before it is copied.
         for (int j = i; j >= 1; --j) {
@@ -152,13 +151,13 @@ void SlideIntoBlank(GameState &state, int row, int col)
         if (r < 0 || c < 0 || r > state.LastRow || c > state.LastCol)
             continue;
         BoardCell &empty = state.Board(r, c);
-        if (empty.IsBlank != True16)
+        if (!empty.IsBlank)
             continue;
         BoardCell &source = state.Board(row, col);
         empty.TileNumber = source.TileNumber;
-        empty.IsBlank = False16;
+        empty.IsBlank = false;
         source.TileNumber = 0;
-        source.IsBlank = True16;
+        source.IsBlank = true;
         return;
     }
 }
@@ -192,10 +191,10 @@ void SetUpScrambledBoard(GameState &state, const PicFrm &numbers)
             BoardCell &cell = state.Board(r, c);
             if (cell.TileNumber != 0) {
                 cell.Tile->setPicture(piecePicture(state, cell.TileNumber, numbers));
-                cell.Tile->setSpecialEffect(EffectRaised);
+                cell.Tile->setSpecialEffect(SpecialEffect::Raised);
             } else {
                 cell.Tile->setPicture(state.BackgroundPicture);
-                cell.Tile->setSpecialEffect(EffectSunken);
+                cell.Tile->setSpecialEffect(SpecialEffect::Sunken);
             }
         }
     }
@@ -221,14 +220,14 @@ void showLastPiece(GameState &state, const PicFrm &numbers)
     const int last = (state.LastCol + 1) * (state.LastRow + 1);
     BoardCell &cell = state.Board(state.LastRow, state.LastCol);
     cell.Tile->setPicture(piecePicture(state, last, numbers));
-    cell.Tile->setSpecialEffect(EffectRaised);
+    cell.Tile->setSpecialEffect(SpecialEffect::Raised);
 }
 
 std::optional<std::pair<int, int>> cellForArrowKey(const GameState &state, ArrowKey key)
 {
     for (int r = 0; r <= state.LastRow; ++r) {
         for (int c = 0; c <= state.LastCol; ++c) {
-            if (state.Board(r, c).IsBlank != True16)
+            if (!state.Board(r, c).IsBlank)
                 continue;
             // The key names the way the tile moves: Up brings up the tile below the empty cell.
             int tr = r, tc = c;

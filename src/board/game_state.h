@@ -8,14 +8,10 @@
 #include <QtGlobal>
 #include <vector>
 
-// Booleans kept as 16-bit integers; only -1 counts as true.
-inline constexpr qint16 True16 = -1;
-inline constexpr qint16 False16 = 0;
-
 struct BoardCell {
     TileView *Tile = nullptr;  // the view showing this cell; views never move
     qint16 TileNumber = 0;     // piece shown here, 1 .. N*N; 0 in the empty cell once a tile has moved
-    qint16 IsBlank = False16;  // True16 only for the one empty cell
+    bool IsBlank = false;      // only the one empty cell
 };
 
 // Board(row, col), both 0 .. LastRow / LastCol.

@@ -34,7 +34,7 @@ void Form1::cellClicked(int row, int col)
 {
     if (row > m_game.LastRow || col > m_game.LastCol)
         return;
-    if (m_game.Board(row, col).IsBlank != False16)
+    if (m_game.Board(row, col).IsBlank)
         return;
     if (!MoveTile(row, col))
         return;

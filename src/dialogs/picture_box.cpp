@@ -35,9 +35,9 @@ Form2::Form2(QWidget *mainWindow) : QMainWindow(mainWindow, Qt::Window | Qt::Win
 
     m_image1 = new CellView(this);
     m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setBorderStyle(0);
-    m_image1->setSpecialEffect(EffectSunken);
-    m_image1->setPictureSizeMode(SizeModeStretch);
+    m_image1->setBorderStyle(BorderStyle::None);
+    m_image1->setSpecialEffect(SpecialEffect::Sunken);
+    m_image1->setPictureSizeMode(PictureSizeMode::Stretch);
     setCentralWidget(m_image1);
     Form_Load(mainWindow);
 }

@@ -15,7 +15,6 @@ public:
     // While on, drawing goes into the persistent image as well as onto the screen; while off, onto
     // the screen only, and the next Refresh wipes it.
     void setAutoRedraw(bool on) { m_autoRedraw = on; }
-    bool autoRedraw() const { return m_autoRedraw; }
     // Paints `picture` stretched over the whole drawing area.
     void paintPicture(const QImage &picture);
     // A black line one pixel wide, in drawing-area pixels; what falls outside the area is cut off.

@@ -16,7 +16,7 @@ void CellView::setPicture(const Picture &picture)
     update();
 }
 
-void CellView::setSpecialEffect(int effect)
+void CellView::setSpecialEffect(SpecialEffect effect)
 {
     if (effect == m_effect)
         return;
@@ -24,19 +24,19 @@ void CellView::setSpecialEffect(int effect)
     update();
 }
 
-void CellView::setBorderStyle(int style)
+void CellView::setBorderStyle(BorderStyle style)
 {
     m_borderStyle = style;
     update();
 }
 
-void CellView::setPictureAlignment(int alignment)
+void CellView::setPictureAlignment(PictureAlignment alignment)
 {
     m_alignment = alignment;
     update();
 }
 
-void CellView::setPictureSizeMode(int mode)
+void CellView::setPictureSizeMode(PictureSizeMode mode)
 {
     if (mode == m_sizeMode)
         return;
@@ -49,7 +49,7 @@ void CellView::paintEvent(QPaintEvent *)
     QPainter p(this);
     const QRect r = rect();
     if (!m_picture.isNull()) {
-        if (m_sizeMode == SizeModeStretch) {
+        if (m_sizeMode == PictureSizeMode::Stretch) {
             p.setRenderHint(QPainter::SmoothPixmapTransform);
             p.drawImage(QRectF(r), m_picture.image);
         } else {
@@ -60,9 +60,9 @@ void CellView::paintEvent(QPaintEvent *)
         }
     }
 
-    const QRect inner = m_borderStyle == 1 ? r.adjusted(1, 1, -1, -1) : r;
-    if (m_effect == EffectRaised || m_effect == EffectSunken) {
-        const bool raised = m_effect == EffectRaised;
+    const QRect inner = m_borderStyle == BorderStyle::SingleLine ? r.adjusted(1, 1, -1, -1) : r;
+    if (m_effect == SpecialEffect::Raised || m_effect == SpecialEffect::Sunken) {
+        const bool raised = m_effect == SpecialEffect::Raised;
         const QColor light(255, 255, 255, 200), dark(0, 0, 0, 110);
         p.setPen(raised ? light : dark);
         p.drawLine(inner.topLeft(), inner.topRight());
@@ -71,7 +71,7 @@ void CellView::paintEvent(QPaintEvent *)
         p.drawLine(inner.bottomLeft(), inner.bottomRight());
         p.drawLine(inner.topRight(), inner.bottomRight());
     }
-    if (m_borderStyle == 1) {
+    if (m_borderStyle == BorderStyle::SingleLine) {
         p.setPen(Qt::black);
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }

@@ -12,14 +12,14 @@ public:
 
     void setPicture(const Picture &picture) override;
     Picture picture() const override { return m_picture; }
-    void setSpecialEffect(int effect) override;
-    int specialEffect() const override { return m_effect; }
-    void setBorderStyle(int style) override;
-    int borderStyle() const override { return m_borderStyle; }
-    void setPictureAlignment(int alignment) override;
-    int pictureAlignment() const override { return m_alignment; }
-    void setPictureSizeMode(int mode) override;
-    int pictureSizeMode() const override { return m_sizeMode; }
+    void setSpecialEffect(SpecialEffect effect) override;
+    SpecialEffect specialEffect() const override { return m_effect; }
+    void setBorderStyle(BorderStyle style) override;
+    BorderStyle borderStyle() const override { return m_borderStyle; }
+    void setPictureAlignment(PictureAlignment alignment) override;
+    PictureAlignment pictureAlignment() const override { return m_alignment; }
+    void setPictureSizeMode(PictureSizeMode mode) override;
+    PictureSizeMode pictureSizeMode() const override { return m_sizeMode; }
 
 signals:
     void clicked();
@@ -31,9 +31,9 @@ protected:
 
 private:
     Picture m_picture;
-    int m_effect = EffectFlat;
-    int m_borderStyle = 1;
-    int m_alignment = 2;
-    int m_sizeMode = SizeModeClip;
+    SpecialEffect m_effect = SpecialEffect::Flat;
+    BorderStyle m_borderStyle = BorderStyle::SingleLine;
+    PictureAlignment m_alignment = PictureAlignment::Centred;
+    PictureSizeMode m_sizeMode = PictureSizeMode::Clip;
     bool m_pressed = false;
 };

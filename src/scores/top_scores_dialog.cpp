@@ -14,6 +14,8 @@ namespace {
 
 QFont sansFont(qreal points, bool bold)
 {
+    // "MS Sans Serif" is not on Linux: the sans-serif hint brings in the system's stand-in
+    // (DejaVu Sans here), so the dialog keeps the family it was laid out for wherever it exists.
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);

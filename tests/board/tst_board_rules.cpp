@@ -74,18 +74,18 @@ void TestBoardRules::setUpBoard()
     for (int r = 0; r < ViewGridSide; ++r)
         for (int c = 0; c < ViewGridSide; ++c) {
             const TileView *view = grid[r][c];
-            QCOMPARE(view->pictureSizeMode(), int(picture ? SizeModeStretch : SizeModeClip));
+            QCOMPARE(view->pictureSizeMode(), picture ? PictureSizeMode::Stretch : PictureSizeMode::Clip);
             if (r >= n || c >= n) {
                 QVERIFY(view->picture().isNull());
-                QCOMPARE(view->specialEffect(), int(EffectFlat));
+                QCOMPARE(view->specialEffect(), SpecialEffect::Flat);
                 continue;
             }
             const int k = r * n + c;
             const BoardCell &cell = state.Board(r, c);
             QCOMPARE(cell.TileNumber, k + 1);
             QCOMPARE(cell.Tile, view);
-            QCOMPARE(cell.IsBlank, (k == n * n - 1) ? True16 : False16);
-            QCOMPARE(view->specialEffect(), int(EffectRaised));
+            QCOMPARE(cell.IsBlank, (k == n * n - 1) ? true : false);
+            QCOMPARE(view->specialEffect(), SpecialEffect::Raised);
             QCOMPARE(view->picture().image,
                      picture ? goal.copy(clipRect(253, n, r, c)) : m_numbers.NumPic(k).image);
         }
@@ -171,7 +171,7 @@ void TestBoardRules::moveTileCopiesFromTheEmptyCellBackwards()
 void TestBoardRules::firstSlideIntoSetUpBoardDropsLastNumber()
 {
     TestBoard board(QStringLiteral("1 2 3|4 5 6|7 8 9"));
-    board.state.Board(2, 2).IsBlank = True16;  // set-up state: empty but still holding 9
+    board.state.Board(2, 2).IsBlank = true;  // set-up state: empty but still holding 9
     QVERIFY(MoveTile(board.state, 2, 1));
     QCOMPARE(boardText(board.state), QStringLiteral("1 2 3|4 5 6|7 _ 8"));
     for (int r = 0; r < 3; ++r)

@@ -68,7 +68,7 @@ private slots:
                 QCOMPARE(view->picture().name, inPlay ? QString::number(r * 3 + c + 1) : QString());
                 QCOMPARE(view->accessibleName(), view->picture().name);
                 if (!inPlay)
-                    QCOMPARE(view->specialEffect(), int(EffectFlat));
+                    QCOMPARE(view->specialEffect(), SpecialEffect::Flat);
             }
         QVERIFY(w.game().BlankRow == 2 && w.game().BlankCol == 2);
     }

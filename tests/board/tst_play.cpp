@@ -152,9 +152,9 @@ void TestPlay::winSequence()
     QCOMPARE(g.fakes.waves.played, sounds);
     // The last piece is shown, raised, while the model keeps that cell empty.
     QCOMPARE(g.w.cellView(3, 3)->picture().name, QStringLiteral("16"));
-    QCOMPARE(g.w.cellView(3, 3)->specialEffect(), int(EffectRaised));
+    QCOMPARE(g.w.cellView(3, 3)->specialEffect(), SpecialEffect::Raised);
     QCOMPARE(g.w.game().Board(3, 3).TileNumber, 0);
-    QCOMPARE(g.w.game().Board(3, 3).IsBlank, True16);
+    QCOMPARE(g.w.game().Board(3, 3).IsBlank, true);
     QVERIFY(!g.w.boardArea()->isEnabled());
     // The score check ran once, after the sounds and with the board locked, and counted the winning move.
     QCOMPARE(g.fakes.messages.shown, QStringList{"You got a new top score for this board!"});
@@ -193,7 +193,7 @@ void TestPlay::newGameAfterWin()
     QCOMPARE(g.w.panelText(StatusPanel::Clicks), QStringLiteral("0 Clicks"));
     // The completed last piece is gone: the empty cell shows the wood again.
     QCOMPARE(g.w.cellView(3, 3)->accessibleName(), QStringLiteral("Empty"));
-    QCOMPARE(g.w.cellView(3, 3)->specialEffect(), int(EffectSunken));
+    QCOMPARE(g.w.cellView(3, 3)->specialEffect(), SpecialEffect::Sunken);
     g.click(3, 2);
     QCOMPARE(g.w.panelText(StatusPanel::Clicks), QStringLiteral("1 Clicks"));
 }
@@ -227,7 +227,7 @@ void TestPlay::pictureBox()
 
     g.w.startGame(GameSetup::customPicture(5, testPicture(253)));
     QCOMPARE(g.w.cellView(0, 1)->picture().image, testPicture(253).copy(51, 0, 51, 51));
-    QCOMPARE(g.w.cellView(0, 1)->pictureSizeMode(), int(SizeModeStretch));
+    QCOMPARE(g.w.cellView(0, 1)->pictureSizeMode(), PictureSizeMode::Stretch);
     g.w.menuEntry(QStringLiteral("ShowPicBox"))->trigger();
     Form2 *box = g.w.pictureBox();
     QVERIFY(box);

@@ -29,7 +29,7 @@ bool solvable(const GameState &state)
     int blankRow = -1;
     for (int r = 0; r < n; ++r)
         for (int c = 0; c < n; ++c) {
-            if (state.Board(r, c).IsBlank == True16)
+            if (state.Board(r, c).IsBlank)
                 blankRow = r;
             else
                 pieces.push_back(state.Board(r, c).TileNumber);
@@ -115,16 +115,16 @@ void tst_Scramble::manySeedsStaySolvable()
         for (int r = 0; r < n; ++r)
             for (int c = 0; c < n; ++c) {
                 const BoardCell &cell = board.state.Board(r, c);
-                blanks += cell.IsBlank == True16;
-                QVERIFY(cell.IsBlank == True16 ? cell.TileNumber == 0 : cell.TileNumber >= 1 && cell.TileNumber < n * n);
-                if (cell.IsBlank != True16)
+                blanks += cell.IsBlank;
+                QVERIFY(cell.IsBlank ? cell.TileNumber == 0 : cell.TileNumber >= 1 && cell.TileNumber < n * n);
+                if (!cell.IsBlank)
                     ++seen[static_cast<size_t>(cell.TileNumber)];
             }
         QCOMPARE(blanks, 1);
         QCOMPARE(std::count(seen.begin() + 1, seen.end(), 1), n * n - 1);
         QVERIFY2(solvable(board.state), qPrintable(boardText(board.state)));
         // The record and the real empty cell agree after a walk from set-up.
-        QCOMPARE(board.state.Board(board.state.BlankRow, board.state.BlankCol).IsBlank, True16);
+        QCOMPARE(board.state.Board(board.state.BlankRow, board.state.BlankCol).IsBlank, true);
     }
 }
 

@@ -141,8 +141,8 @@ void TestMainWindowPrefs::checkedEntryDoesNothing_data()
     QTest::addColumn<QString>("entry");
     for (const QString &on : AllOn)
         QTest::newRow(qPrintable(on)) << "-|-|-" << on;
-    for (const QString &off : {"MusicOff", "SoundOff", "BarOff"})
-        QTest::newRow(qPrintable(off)) << "False|False|False" << off;
+    for (const char *off : {"MusicOff", "SoundOff", "BarOff"})
+        QTest::newRow(off) << "False|False|False" << QString::fromLatin1(off);
 }
 
 void TestMainWindowPrefs::checkedEntryDoesNothing()

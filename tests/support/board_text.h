@@ -29,10 +29,10 @@ struct TestBoard {
                 cell.Tile = views.back().get();
                 const bool empty = cells.value(c) == QLatin1String("_");
                 cell.TileNumber = static_cast<qint16>(empty ? 0 : cells.value(c).toInt());
-                cell.IsBlank = empty ? True16 : False16;
+                cell.IsBlank = empty ? true : false;
                 cell.Tile->setPicture(empty ? state.BackgroundPicture
                                             : Picture{QImage(4, 4, QImage::Format_RGB32), cells.value(c)});
-                cell.Tile->setSpecialEffect(empty ? EffectSunken : EffectRaised);
+                cell.Tile->setSpecialEffect(empty ? SpecialEffect::Sunken : SpecialEffect::Raised);
                 if (empty) {
                     state.BlankRow = static_cast<qint16>(r);
                     state.BlankCol = static_cast<qint16>(c);
@@ -50,7 +50,7 @@ inline QString boardText(const GameState &state)
         QStringList cells;
         for (int c = 0; c <= state.LastCol; ++c) {
             const BoardCell &cell = state.Board(r, c);
-            cells << (cell.IsBlank == True16 ? QStringLiteral("_") : QString::number(cell.TileNumber));
+            cells << (cell.IsBlank ? QStringLiteral("_") : QString::number(cell.TileNumber));
         }
         rows << cells.join(QLatin1Char(' '));
     }
@@ -65,7 +65,7 @@ inline QString viewText(const GameState &state)
         QStringList cells;
         for (int c = 0; c <= state.LastCol; ++c) {
             const TileView *view = state.Board(r, c).Tile;
-            cells << (view->specialEffect() == EffectSunken ? QStringLiteral("_") : view->picture().name);
+            cells << (view->specialEffect() == SpecialEffect::Sunken ? QStringLiteral("_") : view->picture().name);
         }
         rows << cells.join(QLatin1Char(' '));
     }

@@ -22,18 +22,22 @@ class FakeTileView : public TileView {
 public:
     void setPicture(const Picture &p) override { m_picture = p; }
     Picture picture() const override { return m_picture; }
-    void setSpecialEffect(int e) override { m_effect = e; }
-    int specialEffect() const override { return m_effect; }
-    void setBorderStyle(int s) override { m_border = s; }
-    int borderStyle() const override { return m_border; }
-    void setPictureAlignment(int a) override { m_alignment = a; }
-    int pictureAlignment() const override { return m_alignment; }
-    void setPictureSizeMode(int m) override { m_sizeMode = m; }
-    int pictureSizeMode() const override { return m_sizeMode; }
+    void setSpecialEffect(SpecialEffect e) override { m_effect = e; }
+    SpecialEffect specialEffect() const override { return m_effect; }
+    void setBorderStyle(BorderStyle s) override { m_border = s; }
+    BorderStyle borderStyle() const override { return m_border; }
+    void setPictureAlignment(PictureAlignment a) override { m_alignment = a; }
+    PictureAlignment pictureAlignment() const override { return m_alignment; }
+    void setPictureSizeMode(PictureSizeMode m) override { m_sizeMode = m; }
+    PictureSizeMode pictureSizeMode() const override { return m_sizeMode; }
 
 private:
     Picture m_picture;
-    int m_effect = -1, m_border = -1, m_alignment = -1, m_sizeMode = -1;
+    // Values no set-up leaves behind, so a view that was never reset shows.
+    SpecialEffect m_effect = SpecialEffect(-1);
+    BorderStyle m_border = BorderStyle(-1);
+    PictureAlignment m_alignment = PictureAlignment(-1);
+    PictureSizeMode m_sizeMode = PictureSizeMode(-1);
 };
 
 // Gives the values it was handed, in order, then repeats the last one.
