@@ -1,10 +1,11 @@
 // The top-score file: one writer for its bytes, a forgiving reader, and its two possible places.
 #include "scores/score_file.h"
 
+#include "platform/whole_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -185,25 +186,15 @@ ScoreFile::SaveResult ScoreFile::save(const ScoreBook &book) const
     const QByteArray bytes = scoreFileBytes(book);
     SaveResult result;
     result.tried << programPath();
-    if (programFolderUsable() && writeWhole(programPath(), bytes)) {
+    if (programFolderUsable() && replaceFileWhole(programPath(), bytes)) {
         result.writtenTo = programPath();
         return result;
     }
     if (m_userFolder.isEmpty())
         return result;
     result.tried << userPath();
-    if (QDir().mkpath(m_userFolder) && writeWhole(userPath(), bytes))
+    if (QDir().mkpath(m_userFolder) && replaceFileWhole(userPath(), bytes))
         result.writtenTo = userPath();
     return result;
 }
 
-// A temporary file beside the target, renamed into place once complete: a crash or a full disk
-// leaves the last good file as it was.
-bool ScoreFile::writeWhole(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(bytes);
-    return file.commit();
-}

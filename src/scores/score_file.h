@@ -50,7 +50,6 @@ public:
 
 private:
     bool programFolderUsable() const;
-    static bool writeWhole(const QString &path, const QByteArray &bytes);
 
     QString m_programFolder;
     QString m_userFolder;

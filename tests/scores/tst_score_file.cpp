@@ -1,6 +1,7 @@
 // The score file's bytes, the forgiving reader and the fallback to the user's data folder.
 #include "scores/score_file.h"
 #include "score_test_support.h"
+#include "support/file_size_limit.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -19,7 +20,8 @@ private slots:
     void savesWhereItCanAndReadsItBack_data();
     void savesWhereItCanAndReadsItBack();
     void readsTheNewerOfTwoFiles();
-    void reportsWhereItTriedWhenNothingCanBeWritten();
+    void aFullDiskKeepsTheLastGoodFile_data();
+    void aFullDiskKeepsTheLastGoodFile();
 };
 
 void TestScoreFile::writesOneLinePerEntry_data()
@@ -173,14 +175,35 @@ void TestScoreFile::readsTheNewerOfTwoFiles()
     QCOMPARE(ScoreFile(program.path(), user.path()).load().NumberScores[0], qint16(1));
 }
 
-void TestScoreFile::reportsWhereItTriedWhenNothingCanBeWritten()
+void TestScoreFile::aFullDiskKeepsTheLastGoodFile_data()
 {
-    QTemporaryDir base;
-    writeFile(base.filePath("plain"), "not a folder");
-    const auto result = ScoreFile(base.filePath("plain/program"), base.filePath("plain/share")).save(ScoreBook::empty());
-    QVERIFY(!result.ok());
-    QCOMPARE(result.tried, (QStringList{base.filePath("plain/program/Hsl.hsf"), base.filePath("plain/share/Hsl.hsf")}));
-    QCOMPARE(fileBytes(base.filePath("plain")), QByteArray("not a folder"));
+    QTest::addColumn<int>("room");  // bytes a file may grow to; the new file needs 278
+    QTest::newRow("no room at all") << 0;
+    QTest::newRow("room for 100 bytes") << 100;
+    QTest::newRow("one byte short") << 277;
+}
+
+void TestScoreFile::aFullDiskKeepsTheLastGoodFile()
+{
+    QFETCH(int, room);
+    QTemporaryDir program, user;
+    const QString path = program.filePath("Hsl.hsf");
+    const QByteArray records = " 40 \r\n" + EmptyLine.repeated(33) + " 7 \r\n";
+    writeFile(path, records);
+    const ScoreFile file(program.path(), user.filePath("share"));
+    const ScoreBook book = bookOf({30});
+    {
+        const FileSizeLimit disk(static_cast<rlim_t>(room));
+        const auto result = file.save(book);
+        QVERIFY(!result.ok());
+        QCOMPARE(result.tried, (QStringList{path, user.filePath("share/Hsl.hsf")}));
+    }
+    QCOMPARE(fileBytes(path), records);
+    QCOMPARE(QDir(program.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Hsl.hsf"});
+    QVERIFY(!QFileInfo::exists(user.filePath("share/Hsl.hsf")));
+    // with room again, the record goes in whole
+    QCOMPARE(file.save(book).writtenTo, path);
+    QCOMPARE(fileBytes(path), scoreFileBytes(book));
 }
 
 QTEST_GUILESS_MAIN(TestScoreFile)
