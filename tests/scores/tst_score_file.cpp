@@ -5,8 +5,13 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QLockFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 class TestScoreFile : public QObject {
     Q_OBJECT
@@ -22,6 +27,10 @@ private slots:
     void readsTheNewerOfTwoFiles();
     void aFullDiskKeepsTheLastGoodFile_data();
     void aFullDiskKeepsTheLastGoodFile();
+    void twoCopiesKeepEachOthersRecords_data();
+    void twoCopiesKeepEachOthersRecords();
+    void simultaneousSavesBothEndUpInTheFile();
+    void aLockLeftByAKilledCopy();
 };
 
 void TestScoreFile::writesOneLinePerEntry_data()
@@ -150,7 +159,8 @@ void TestScoreFile::savesWhereItCanAndReadsItBack()
     const ScoreFile file(programFolder, userFolder, check);
     QCOMPARE(file.exists(), blocker == "shipped");
     QCOMPARE(file.load().NumberScores[0], qint16(blocker == "shipped" ? 50 : 9999));
-    QCOMPARE(file.save(bookOf({40})).writtenTo, expected);
+    ScoreBook book = bookOf({40});
+    QCOMPARE(file.save(book).writtenTo, expected);
     QCOMPARE(fileBytes(expected), " 40 \r\n" + EmptyLine.repeated(34));
     // the temporary file was renamed into place: nothing else lies beside it
     QCOMPARE(QDir(QFileInfo(expected).path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Hsl.hsf"});
@@ -177,10 +187,10 @@ void TestScoreFile::readsTheNewerOfTwoFiles()
 
 void TestScoreFile::aFullDiskKeepsTheLastGoodFile_data()
 {
-    QTest::addColumn<int>("room");  // bytes a file may grow to; the new file needs 278
+    QTest::addColumn<int>("room");  // bytes a file may grow to; the new file needs 275
     QTest::newRow("no room at all") << 0;
     QTest::newRow("room for 100 bytes") << 100;
-    QTest::newRow("one byte short") << 277;
+    QTest::newRow("one byte short") << 274;
 }
 
 void TestScoreFile::aFullDiskKeepsTheLastGoodFile()
@@ -191,7 +201,7 @@ void TestScoreFile::aFullDiskKeepsTheLastGoodFile()
     const QByteArray records = " 40 \r\n" + EmptyLine.repeated(33) + " 7 \r\n";
     writeFile(path, records);
     const ScoreFile file(program.path(), user.filePath("share"));
-    const ScoreBook book = bookOf({30});
+    ScoreBook book = bookOf({30});
     {
         const FileSizeLimit disk(static_cast<rlim_t>(room));
         const auto result = file.save(book);
@@ -201,9 +211,95 @@ void TestScoreFile::aFullDiskKeepsTheLastGoodFile()
     QCOMPARE(fileBytes(path), records);
     QCOMPARE(QDir(program.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Hsl.hsf"});
     QVERIFY(!QFileInfo::exists(user.filePath("share/Hsl.hsf")));
-    // with room again, the record goes in whole
+    QCOMPARE(book.NumberScores[0], qint16(30));  // the record lives on in memory
+    // with room again, it goes in whole beside the file's own
     QCOMPARE(file.save(book).writtenTo, path);
-    QCOMPARE(fileBytes(path), scoreFileBytes(book));
+    QCOMPARE(fileBytes(path), " 30 \r\n" + EmptyLine.repeated(33) + " 7 \r\n");
+}
+
+void TestScoreFile::twoCopiesKeepEachOthersRecords_data()
+{
+    // A win: copy, board size, clicks, then "!" for a record saved at once, "+" for one saved at the
+    // copy's "." (its player is still reading the message), nothing for no record.
+    QTest::addColumn<QString>("wins");
+    QTest::addColumn<QList<int>>("numbers");  // the Numbers list in the file afterwards
+    QTest::newRow("worse after the other's better") << "A3:24! B3:28" << QList<int>{24};
+    QTest::newRow("better after the other's") << "A3:24! B3:20!" << QList<int>{20};
+    QTest::newRow("a tie keeps the other's") << "B3:24! A3:24" << QList<int>{24};
+    QTest::newRow("other boards, A B A") << "A3:24! B4:28! A5:30!" << QList<int>{24, 28, 30};
+    QTest::newRow("other boards, B A B") << "B4:28! A3:24! B7:90! A4:27!" << QList<int>{24, 27, 9999, 9999, 90};
+    QTest::newRow("while the message shows") << "A3:24+ B4:28! B3:22! A." << QList<int>{22, 28};
+}
+
+// Two copies of the game started on one folder, each with the file as it was at its start.
+void TestScoreFile::twoCopiesKeepEachOthersRecords()
+{
+    QFETCH(QString, wins);
+    QFETCH(QList<int>, numbers);
+    for (const bool fallback : {false, true}) {  // the user's data folder keeps its copy alike
+        QTemporaryDir base;
+        const QString program = base.filePath("program"), user = base.filePath("share");
+        const QString path = (fallback ? user : program) + "/Hsl.hsf";
+        QVERIFY(QDir().mkpath(program));
+        ScoreFile::WritableCheck check = [fallback](const QString &f) { return !fallback && folderWritable(f); };
+        const ScoreFile files[] = {{program, user, check}, {program, user, check}};
+        ScoreBook books[] = {files[0].load(), files[1].load()};
+        for (const QString &win : wins.split(' ')) {
+            const int copy = win[0] == 'B';
+            const QByteArray before = fileBytes(path);
+            if (win.size() > 2) {
+                const bool record = win.endsWith('!') || win.endsWith('+');
+                const int clicks = win.mid(3).remove('!').remove('+').toInt();
+                QCOMPARE(recordTopScore(books[copy], files[copy], -1, win[1].digitValue(), clicks), record);
+            }
+            const bool save = win.endsWith('!') || win.endsWith('.');
+            if (save)
+                QCOMPARE(files[copy].save(books[copy]).writtenTo, path);
+            QCOMPARE(fileBytes(path), save ? scoreFileBytes(books[copy]) : before);
+        }
+        QCOMPARE(fileBytes(path), scoreFileBytes(bookOf(numbers)));
+        QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden), fallback ? QStringList() : QStringList{"Hsl.hsf"});
+    }
+}
+
+void TestScoreFile::simultaneousSavesBothEndUpInTheFile()
+{
+    QTemporaryDir program;
+    // each copy sets its own entries one by one, saving after each, while the other does the same
+    auto copy = [&program](int first) {
+        const ScoreFile file(program.path(), QString());
+        ScoreBook book = file.load();
+        for (int i = first; i < ScoreCount; i += 2) {
+            book.at(i) = static_cast<qint16>(i + 1);
+            file.save(book);
+        }
+    };
+    std::thread a(copy, 0), b(copy, 1);
+    a.join();
+    b.join();
+    QList<int> all;
+    for (int i = 1; i <= ScoreCount; ++i)
+        all << i;
+    QCOMPARE(values(ScoreFile(program.path(), QString()).load()), all);
+}
+
+void TestScoreFile::aLockLeftByAKilledCopy()
+{
+    QTemporaryDir program;
+    const QString lockPath = program.filePath("Hsl.hsf.lock");
+    const pid_t child = fork();
+    if (child == 0) {  // a copy that dies while it saves
+        QLockFile lock(lockPath);
+        lock.tryLock(0);
+        raise(SIGKILL);
+    }
+    QVERIFY(child > 0);
+    QCOMPARE(waitpid(child, nullptr, 0), child);
+    QVERIFY(QFileInfo::exists(lockPath));
+    ScoreBook book = bookOf({12});
+    QVERIFY(ScoreFile(program.path(), QString()).save(book).ok());
+    QCOMPARE(fileBytes(program.filePath("Hsl.hsf")), scoreFileBytes(book));
+    QVERIFY(!QFileInfo::exists(lockPath));  // taken over, then let go
 }
 
 QTEST_GUILESS_MAIN(TestScoreFile)
