@@ -1,29 +1,22 @@
-// A full disk without filling one: no file can grow past `bytes` while this lives.
+// A full disk without filling one: no file can grow past `bytes` while this lives, and a write
+// past the limit fails with EFBIG instead of ending the test with SIGXFSZ.
 #pragma once
 
 #include <csignal>
 #include <sys/resource.h>
 
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN))
     {
-        // the write past the limit must fail with EFBIG, not end the test with SIGXFSZ
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit limited{bytes, old.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limited);
     }
     ~FileSizeLimit()
     {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_handler);
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, handler);
     }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_old{};
-    void (*m_handler)(int) = nullptr;
+    void (*handler)(int);
+    rlimit old{};
 };
