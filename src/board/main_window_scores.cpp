@@ -44,7 +44,8 @@ void Form1::SaveScores()
 
 void Form1::CheckHighScore()
 {
-    if (!recordTopScore(*m_scores, m_game.Setup.SkillLevel, m_game.LastCol + 1, m_game.ClickCount))
+    const ScoreFile file = scoreFile(m_platform, m_userScoreFolder);
+    if (!recordTopScore(*m_scores, file, m_game.Setup.SkillLevel, m_game.LastCol + 1, m_game.ClickCount))
         return;
     // Closed during the win sound: the program is ending, so the record is kept without a word.
     if (m_closing)
@@ -60,8 +61,10 @@ void Form1::AnnounceTopScore()
 }
 
 // Modal, yet it returns at once: the dialog deletes itself when closed, so each opening is fresh.
+// It shows the file as it is now, records of other copies of the game included.
 void Form1::TopScores_Click()
 {
+    scoreFile(m_platform, m_userScoreFolder).refresh(*m_scores);
     auto *dialog = new TopScoresFrm(*m_scores, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();

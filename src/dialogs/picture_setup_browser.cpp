@@ -71,7 +71,19 @@ FolderList::FolderList(QWidget *parent) : QListWidget(parent)
     setUniformItemSizes(true);
     setItemDelegate(new FolderDelegate(this));
     connect(this, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem *item) { setPath(item->data(FolderRole).toString()); });
+            [this](QListWidgetItem *item) { enter(item->data(FolderRole).toString()); });
+}
+
+void FolderList::enter(const QString &folder)
+{
+    // The entry was listed earlier; the folder may have been removed or locked since.
+    QString candidate = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    while (!setPath(candidate)) {
+        const QString parent = QFileInfo(candidate).path();
+        if (parent == candidate)
+            return;
+        candidate = parent;
+    }
 }
 
 void FolderList::addEntry(const QString &text, const QString &folder, int depth, bool open)

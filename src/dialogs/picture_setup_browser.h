@@ -37,6 +37,9 @@ public:
     QString path() const { return m_path; }
     // Shows `folder`; false, changing nothing, when it is no folder that can be read.
     bool setPath(const QString &folder);
+    // Opens `folder` as a double click does: when it cannot be entered (gone, unreadable), the
+    // nearest folder above it that can, listed anew.
+    void enter(const QString &folder);
 
 signals:
     // The folder shown changed.

@@ -1,9 +1,13 @@
-// Case-insensitive keys over QSettings' INI files.
+// Case-insensitive keys over QSettings' INI files, written whole or not at all.
 #include "platform/ini_settings_store.h"
 
+#include "platform/whole_file.h"
+
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace {
 // The stored spelling of a key that matches without regard to case, or the key itself.
@@ -15,6 +19,65 @@ QString storedKey(QSettings &settings, const QString &key)
             return k;
     }
     return key;
+}
+
+using Entries = QMap<QString, QVariant>;
+
+Entries entriesOf(QSettings &settings)
+{
+    Entries entries;
+    for (const QString &key : settings.allKeys())
+        entries.insert(key, settings.value(key));
+    return entries;
+}
+
+// A scratch file beside `path` holding a copy of it (empty when there is none); "" on failure,
+// including a file that exists but cannot be read, which must not be replaced by one key alone.
+QString scratchCopyOf(const QString &path)
+{
+    QFile current(path);
+    if (current.exists() && !current.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray old = current.isOpen() ? current.readAll() : QByteArray();
+    QTemporaryFile scratch(path + QStringLiteral(".XXXXXX"));
+    scratch.setAutoRemove(false);
+    if (!scratch.open())
+        return QString();
+    if (scratch.write(old) != old.size() || !scratch.flush()) {
+        scratch.remove();
+        return QString();
+    }
+    return scratch.fileName();
+}
+
+// Sets one value in the INI file `scratch` and returns the file's new bytes, or nothing when they
+// did not all reach the disk. QSettings saves through QSaveFile, whose commit ignores a failed
+// flush, so the result is read back under another name, where no cached copy can stand in for it.
+QByteArray setInScratch(const QString &scratch, const QString &section, const QString &key, const QString &value)
+{
+    Entries wanted;
+    {
+        QSettings settings(scratch, QSettings::IniFormat);
+        settings.beginGroup(section);
+        settings.setValue(storedKey(settings, key), value);
+        settings.endGroup();
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return QByteArray();
+        wanted = entriesOf(settings);
+    }
+    const QString check = scratch + QStringLiteral(".check");
+    if (!QFile::rename(scratch, check))
+        return QByteArray();
+    QByteArray bytes;
+    {
+        QSettings reread(check, QSettings::IniFormat);
+        QFile written(check);
+        if (entriesOf(reread) == wanted && written.open(QIODevice::ReadOnly))
+            bytes = written.readAll();
+    }
+    QFile::remove(check);
+    return bytes;
 }
 } // namespace
 
@@ -43,13 +106,15 @@ QString IniSettingsStore::read(const QString &application, const QString &sectio
     return value.toString();
 }
 
-void IniSettingsStore::write(const QString &application, const QString &section, const QString &key,
+bool IniSettingsStore::write(const QString &application, const QString &section, const QString &key,
                              const QString &value)
 {
     QDir().mkpath(m_folder);
-    QSettings settings(filePath(application), QSettings::IniFormat);
-    settings.beginGroup(section);
-    settings.setValue(storedKey(settings, key), value);
-    settings.endGroup();
-    settings.sync();
+    const QString path = filePath(application);
+    const QString scratch = scratchCopyOf(path);
+    if (scratch.isEmpty())
+        return false;
+    const QByteArray bytes = setInScratch(scratch, section, key, value);
+    QFile::remove(scratch);
+    return !bytes.isEmpty() && replaceFileWhole(path, bytes);
 }

@@ -10,7 +10,7 @@ public:
 
     QString read(const QString &application, const QString &section, const QString &key,
                  const QString &defaultValue) const override;
-    void write(const QString &application, const QString &section, const QString &key,
+    bool write(const QString &application, const QString &section, const QString &key,
                const QString &value) override;
 
     QString filePath(const QString &application) const;

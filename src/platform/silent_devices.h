@@ -33,7 +33,7 @@ public:
 class DefaultSettings : public SettingsStore {
 public:
     QString read(const QString &, const QString &, const QString &, const QString &def) const override { return def; }
-    void write(const QString &, const QString &, const QString &, const QString &) override {}
+    bool write(const QString &, const QString &, const QString &, const QString &) override { return true; }
 };
 
 class SilentMessageBoxes : public MessageBoxes {

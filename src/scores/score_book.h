@@ -33,6 +33,12 @@ struct ScoreBook {
             book.at(i) = EmptyScore;
         return book;
     }
+    // Keeps, entry by entry, the better (lower) of this book and `other`.
+    void takeBetter(const ScoreBook &other)
+    {
+        for (int i = 0; i < ScoreCount; ++i)
+            at(i) = qMin(at(i), other.at(i));
+    }
     bool operator==(const ScoreBook &) const = default;
 
 private:

@@ -1,16 +1,23 @@
 // The top-score file: one writer for its bytes, a forgiving reader, and its two possible places.
 #include "scores/score_file.h"
 
+#include "platform/whole_file.h"
+#include "scores/score_rules.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QLockFile>
 #include <QStandardPaths>
 
 namespace {
 
 // A written file is 280 bytes; a hand-edited one gets generous room before we stop looking.
 constexpr qint64 MaxScanBytes = qint64(1) << 20;
+// A save holds the lock for milliseconds; a lock this old was left by a copy that hung.
+constexpr int StaleLockMs = 5000;
+// Longer than the stale time, so a wait ends with the lock unless it cannot be made at all.
+constexpr int LockWaitMs = 6000;
 // No 16-bit number needs more characters than this; longer tokens are only remembered as too long.
 constexpr qsizetype MaxTokenChars = 16;
 
@@ -180,30 +187,41 @@ bool ScoreFile::programFolderUsable() const
     return !QFileInfo(programPath()).isDir() && m_writable(m_programFolder);
 }
 
-ScoreFile::SaveResult ScoreFile::save(const ScoreBook &book) const
+void ScoreFile::refresh(ScoreBook &book) const
 {
-    const QByteArray bytes = scoreFileBytes(book);
+    book.takeBetter(load());
+}
+
+ScoreFile::SaveResult ScoreFile::save(ScoreBook &book) const
+{
     SaveResult result;
     result.tried << programPath();
-    if (programFolderUsable() && writeWhole(programPath(), bytes)) {
+    if (programFolderUsable() && saveIn(m_programFolder, book)) {
         result.writtenTo = programPath();
         return result;
     }
     if (m_userFolder.isEmpty())
         return result;
     result.tried << userPath();
-    if (QDir().mkpath(m_userFolder) && writeWhole(userPath(), bytes))
+    if (QDir().mkpath(m_userFolder) && saveIn(m_userFolder, book))
         result.writtenTo = userPath();
     return result;
 }
 
-// A temporary file beside the target, renamed into place once complete: a crash or a full disk
-// leaves the last good file as it was.
-bool ScoreFile::writeWhole(const QString &path, const QByteArray &bytes)
+bool ScoreFile::saveIn(const QString &folder, ScoreBook &book) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(bytes);
-    return file.commit();
+    const QString path = join(folder, QLatin1String(ScoreFileName));
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(StaleLockMs);
+    // A lock that cannot be made at all (no room, no rights) must not cost the record: the write
+    // that follows finds out whether this place can take it.
+    lock.tryLock(LockWaitMs);
+    refresh(book);
+    return replaceFileWhole(path, scoreFileBytes(book));
+}
+
+bool recordTopScore(ScoreBook &book, const ScoreFile &file, qint32 skillLevel, int n, qint32 clicks)
+{
+    file.refresh(book);
+    return recordTopScore(book, skillLevel, n, clicks);
 }

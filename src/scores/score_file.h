@@ -38,21 +38,29 @@ public:
     bool exists() const { return !readPath().isEmpty(); }
     // 9999 in every entry that cannot be read, all of them when no file can be opened.
     ScoreBook load() const;
+    // Takes the file as it is now into `book`, entry by entry the better of the two: another copy
+    // of the game may have set records since `book` was read.
+    void refresh(ScoreBook &book) const;
 
     struct SaveResult {
         QString writtenTo;   // empty when no place could be written
         QStringList tried;   // every path tried, in order
         bool ok() const { return !writtenTo.isEmpty(); }
     };
-    // Replaces the file whole or not at all, in the program's folder when it can be written,
-    // else in the user's data folder.
-    SaveResult save(const ScoreBook &book) const;
+    // Under a lock file beside the score file: refreshes `book` from the file, then replaces the
+    // file whole (or not at all) with it, in the program's folder when it can be written, else in
+    // the user's data folder. Copies of the game saving at once both end up in the file.
+    SaveResult save(ScoreBook &book) const;
 
 private:
     bool programFolderUsable() const;
-    static bool writeWhole(const QString &path, const QByteArray &bytes);
+    bool saveIn(const QString &folder, ScoreBook &book) const;
 
     QString m_programFolder;
     QString m_userFolder;
     WritableCheck m_writable;
 };
+
+// A win judged as the plain recordTopScore() judges it, against `book` refreshed from `file`: a
+// result that another copy of the game has already beaten is no record.
+bool recordTopScore(ScoreBook &book, const ScoreFile &file, qint32 skillLevel, int n, qint32 clicks);

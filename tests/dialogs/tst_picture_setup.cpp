@@ -224,6 +224,21 @@ private slots:
         }
         QCOMPARE(child<FolderList>("Dir1")->path(), m_mine);
         QCOMPARE(m_w->lastPictureFolder(), m_mine);
+        // Folders removed between listing and choosing: both lists land on the nearest one left.
+        auto *folders = child<FolderList>("Dir1");
+        for (const QString &removed : {QStringLiteral("gone/inner"), QStringLiteral("gone")}) {
+            QVERIFY(QDir().mkpath(m_mine + "/gone/inner"));
+            QVERIFY(folders->setPath(m_mine + "/gone"));
+            QListWidgetItem *inner = folders->findItems("inner", Qt::MatchExactly).value(0);
+            QVERIFY(inner && QDir(m_mine + '/' + removed).removeRecursively());
+            folders->scrollToItem(inner);
+            QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, folders->visualItemRect(inner).center());
+            QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, folders->visualItemRect(inner).center());
+            const QString nearest = QFileInfo(m_mine + '/' + removed).path();
+            QCOMPARE(folders->path(), nearest);
+            QVERIFY(folders->findItems("inner", Qt::MatchExactly).isEmpty());
+            QCOMPARE(files()->path(), nearest);
+        }
         click("Command2");
         QTRY_VERIFY(closed());
         QVERIFY(open());

@@ -1,6 +1,8 @@
 // The per-user settings file: where it lives, keys without regard to case, values as written.
 #include "platform/ini_settings_store.h"
+#include "support/file_size_limit.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -32,6 +34,8 @@ private slots:
     void keysIgnoreCase();
     void handEditedValues_data();
     void handEditedValues();
+    void aFullDiskKeepsTheLastGoodFile_data();
+    void aFullDiskKeepsTheLastGoodFile();
 };
 
 void tst_IniSettingsStore::livesInTheUserConfigurationFolder()
@@ -88,6 +92,32 @@ void tst_IniSettingsStore::handEditedValues()
     const IniSettingsStore store(dir.path());
     writeFile(store.filePath(App), file);
     QCOMPARE(store.read(App, Section, QStringLiteral("Sound"), QStringLiteral("True")), expected);
+}
+
+void tst_IniSettingsStore::aFullDiskKeepsTheLastGoodFile_data()
+{
+    QTest::addColumn<int>("room");  // bytes a file may grow to; the file grows by 12
+    QTest::newRow("no room at all") << 0;
+    QTest::newRow("room for the old file and QSettings' lock, not the new file") << 351;
+}
+
+void tst_IniSettingsStore::aFullDiskKeepsTheLastGoodFile()
+{
+    QFETCH(int, room);
+    QTemporaryDir dir;
+    IniSettingsStore store(dir.path());
+    const QByteArray other = "[Other]\nnote=" + QByteArray(300, 'x') + "\n\n";
+    const QByteArray before = other + "[Tessary]\nMusic=True\nStatusBar=True\n";
+    writeFile(store.filePath(App), before);
+    {
+        const FileSizeLimit disk(static_cast<rlim_t>(room));
+        QVERIFY(!store.write(App, Section, QStringLiteral("Sound"), QStringLiteral("False")));
+    }
+    QCOMPARE(readFile(store.filePath(App)), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Orvane.Works.conf"});
+    // with room again, the value goes in and nothing else changes
+    QVERIFY(store.write(App, Section, QStringLiteral("Sound"), QStringLiteral("False")));
+    QCOMPARE(readFile(store.filePath(App)), other + "[Tessary]\nMusic=True\nSound=False\nStatusBar=True\n");
 }
 
 QTEST_GUILESS_MAIN(tst_IniSettingsStore)

@@ -1,11 +1,18 @@
 // The score file's bytes, the forgiving reader and the fallback to the user's data folder.
 #include "scores/score_file.h"
 #include "score_test_support.h"
+#include "support/file_size_limit.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QLockFile>
 #include <QTemporaryDir>
+#include <csignal>
+#include <numeric>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 class TestScoreFile : public QObject {
     Q_OBJECT
@@ -19,7 +26,11 @@ private slots:
     void savesWhereItCanAndReadsItBack_data();
     void savesWhereItCanAndReadsItBack();
     void readsTheNewerOfTwoFiles();
-    void reportsWhereItTriedWhenNothingCanBeWritten();
+    void aFullDiskKeepsTheLastGoodFile_data();
+    void aFullDiskKeepsTheLastGoodFile();
+    void twoCopiesKeepEachOthersRecords_data();
+    void twoCopiesKeepEachOthersRecords();
+    void simultaneousSavesKeepEveryRecord();
 };
 
 void TestScoreFile::writesOneLinePerEntry_data()
@@ -148,7 +159,8 @@ void TestScoreFile::savesWhereItCanAndReadsItBack()
     const ScoreFile file(programFolder, userFolder, check);
     QCOMPARE(file.exists(), blocker == "shipped");
     QCOMPARE(file.load().NumberScores[0], qint16(blocker == "shipped" ? 50 : 9999));
-    QCOMPARE(file.save(bookOf({40})).writtenTo, expected);
+    ScoreBook book = bookOf({40});
+    QCOMPARE(file.save(book).writtenTo, expected);
     QCOMPARE(fileBytes(expected), " 40 \r\n" + EmptyLine.repeated(34));
     // the temporary file was renamed into place: nothing else lies beside it
     QCOMPARE(QDir(QFileInfo(expected).path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Hsl.hsf"});
@@ -173,14 +185,108 @@ void TestScoreFile::readsTheNewerOfTwoFiles()
     QCOMPARE(ScoreFile(program.path(), user.path()).load().NumberScores[0], qint16(1));
 }
 
-void TestScoreFile::reportsWhereItTriedWhenNothingCanBeWritten()
+void TestScoreFile::aFullDiskKeepsTheLastGoodFile_data()
 {
-    QTemporaryDir base;
-    writeFile(base.filePath("plain"), "not a folder");
-    const auto result = ScoreFile(base.filePath("plain/program"), base.filePath("plain/share")).save(ScoreBook::empty());
-    QVERIFY(!result.ok());
-    QCOMPARE(result.tried, (QStringList{base.filePath("plain/program/Hsl.hsf"), base.filePath("plain/share/Hsl.hsf")}));
-    QCOMPARE(fileBytes(base.filePath("plain")), QByteArray("not a folder"));
+    QTest::addColumn<int>("room");  // bytes a file may grow to; the new file needs 275
+    QTest::newRow("no room at all") << 0;
+    QTest::newRow("room for 100 bytes") << 100;
+    QTest::newRow("one byte short") << 274;
+}
+
+void TestScoreFile::aFullDiskKeepsTheLastGoodFile()
+{
+    QFETCH(int, room);
+    QTemporaryDir program, user;
+    const QString path = program.filePath("Hsl.hsf");
+    const QByteArray records = " 40 \r\n" + EmptyLine.repeated(33) + " 7 \r\n";
+    writeFile(path, records);
+    const ScoreFile file(program.path(), user.filePath("share"));
+    ScoreBook book = bookOf({30});
+    {
+        const FileSizeLimit disk(static_cast<rlim_t>(room));
+        const auto result = file.save(book);
+        QVERIFY(!result.ok());
+        QCOMPARE(result.tried, (QStringList{path, user.filePath("share/Hsl.hsf")}));
+    }
+    QCOMPARE(fileBytes(path), records);
+    QCOMPARE(QDir(program.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Hsl.hsf"});
+    // with room again, the record kept in memory goes in whole beside the file's own
+    QCOMPARE(file.save(book).writtenTo, path);
+    QCOMPARE(fileBytes(path), " 30 \r\n" + EmptyLine.repeated(33) + " 7 \r\n");
+}
+
+void TestScoreFile::twoCopiesKeepEachOthersRecords_data()
+{
+    // copy, board, clicks; "!" record saved at once, "-" none, "+" record saved at that copy's "." later
+    QTest::addColumn<QString>("wins");
+    QTest::addColumn<QList<int>>("numbers");  // the Numbers list in the file afterwards
+    QTest::newRow("worse after the other's better") << "A3:24! B3:28-" << QList<int>{24};
+    QTest::newRow("better after the other's") << "A3:24! B3:20!" << QList<int>{20};
+    QTest::newRow("a tie keeps the other's") << "B3:24! A3:24-" << QList<int>{24};
+    QTest::newRow("other boards, A B A") << "A3:24! B4:28! A5:30!" << QList<int>{24, 28, 30};
+    QTest::newRow("other boards, B A B") << "B4:28! A3:24! B7:90! A4:27!" << QList<int>{24, 27, 9999, 9999, 90};
+    QTest::newRow("while the message shows") << "A3:24+ B4:28! B3:22! A." << QList<int>{22, 28};
+}
+
+// Two copies of the game started on one folder, each with the file as it was at its start.
+void TestScoreFile::twoCopiesKeepEachOthersRecords()
+{
+    QFETCH(QString, wins);
+    QFETCH(QList<int>, numbers);
+    for (const bool fallback : {false, true}) {  // the user's data folder keeps its copy alike
+        QTemporaryDir base;
+        const QString program = base.filePath("program"), user = base.filePath("share");
+        const QString path = (fallback ? user : program) + "/Hsl.hsf";
+        QVERIFY(QDir().mkpath(program));
+        ScoreFile::WritableCheck check = [fallback](const QString &f) { return !fallback && folderWritable(f); };
+        const ScoreFile files[] = {{program, user, check}, {program, user, check}};
+        ScoreBook books[] = {files[0].load(), files[1].load()};
+        for (const QString &win : wins.split(' ')) {
+            const int copy = win[0] == 'B';
+            const QChar mark = win.back();
+            const QByteArray before = fileBytes(path);
+            if (mark != '.')
+                QCOMPARE(recordTopScore(books[copy], files[copy], -1, win[1].digitValue(), win.mid(3).chopped(1).toInt()),
+                         mark == '!' || mark == '+');
+            const bool save = mark == '!' || mark == '.';
+            if (save)
+                QCOMPARE(files[copy].save(books[copy]).writtenTo, path);
+            QCOMPARE(fileBytes(path), save ? scoreFileBytes(books[copy]) : before);
+        }
+        QCOMPARE(fileBytes(path), scoreFileBytes(bookOf(numbers)));
+        QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden), fallback ? QStringList() : QStringList{"Hsl.hsf"});
+    }
+}
+
+// Two copies save at the same moment, just after a third died while it held the lock.
+void TestScoreFile::simultaneousSavesKeepEveryRecord()
+{
+    QTemporaryDir program;
+    const QString lockPath = program.filePath("Hsl.hsf.lock");
+    const pid_t killed = fork();
+    if (killed == 0) {
+        QLockFile lock(lockPath);
+        lock.tryLock(0);
+        raise(SIGKILL);
+    }
+    QVERIFY(killed > 0 && waitpid(killed, nullptr, 0) == killed);
+    QVERIFY(QFileInfo::exists(lockPath));
+    // each copy sets its own entries one by one, saving after each
+    auto copy = [&program](int first) {
+        const ScoreFile file(program.path(), QString());
+        ScoreBook book = file.load();
+        for (int i = first; i < ScoreCount; i += 2) {
+            book.at(i) = static_cast<qint16>(i + 1);
+            file.save(book);
+        }
+    };
+    std::thread a(copy, 0), b(copy, 1);
+    a.join();
+    b.join();
+    QList<int> all(ScoreCount);
+    std::iota(all.begin(), all.end(), 1);
+    QCOMPARE(values(ScoreFile(program.path(), QString()).load()), all);
+    QVERIFY(!QFileInfo::exists(lockPath));  // the dead copy's lock was taken over, then let go
 }
 
 QTEST_GUILESS_MAIN(TestScoreFile)

@@ -114,9 +114,12 @@ void TestTopScores::onlyARecordIsAnnouncedAndSaved()
     win(w, 2);
     QCOMPARE(fakes.messages.shown.size(), 1);
     QVERIFY(!QFile::exists(path));
+    // meanwhile another copy of the game has saved 4x4 in 1 click, in a form any rewrite would change
+    const QByteArray other = "9999,1" + QByteArray(",9999").repeated(33);
+    writeFile(path, other);
     win(w, 0);
-    QCOMPARE(fakes.messages.shown.size(), 2);
-    QCOMPARE(fileBytes(path), EmptyLine + " 1 \r\n" + EmptyLine.repeated(33));
+    QCOMPARE(fakes.messages.shown.size(), 1);
+    QCOMPARE(fileBytes(path), other);
 }
 
 void TestTopScores::aFolderThatCannotBeWritten_data()
@@ -161,9 +164,9 @@ void TestTopScores::dialogShowsTheChosenList()
 {
     Fakes fakes;
     QByteArray file = EmptyLine + " 87 \r\n" + EmptyLine.repeated(28) + "-3 \r\n" + EmptyLine + " 250 \r\n" + EmptyLine + " 1 \r\n";
-    writeFile(fakes.folder.filePath("Hsl.hsf"), file);
     Form1 w(fakes.platform());
     w.Form_Load();
+    writeFile(fakes.folder.filePath("Hsl.hsf"), file);  // by another copy of the game, since this one started
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QStringList numbers{"3x3..........Empty", "4x4..........87", "5x5..........Empty",

@@ -63,10 +63,11 @@ public:
         const auto it = values.constFind(address(app, section, key));
         return it == values.cend() ? def : *it;
     }
-    void write(const QString &app, const QString &section, const QString &key, const QString &value) override
+    bool write(const QString &app, const QString &section, const QString &key, const QString &value) override
     {
         values.insert(address(app, section, key), value);
         writes << key + QLatin1Char('=') + value;
+        return true;
     }
     static QString address(const QString &app, const QString &section, const QString &key)
     {
