@@ -1,84 +1,69 @@
-// From the splash window to the main window, and out again.
+// From the splash window to the main window, and out again, on a screen with scale factor 2:
+// pictures are drawn at the device's density, sizes stay the same in logical pixels.
 #include "app/splash.h"
 #include "app/startup.h"
+#include "board/board_geometry.h"
 #include "board/main_window.h"
 #include "fakes.h"
 #include "platform/cell_view.h"
+#include "platform/help_window.h"
 #include "platform/qt_program_control.h"
+#include "platform/window_placement.h"
 
-#include <QLabel>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 class tst_Startup : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QStandardPaths::setTestModeEnabled(true); }
-    void splashStartsTheProgram_data();
-    void splashStartsTheProgram();
-    void exitClosesEveryWindow();
+    // The splash is seen first; then comes the main window with a locked 4 x 4 numbers board and the
+    // music, and the splash is gone. The close box ends the program: no window stays on screen.
+    void fromSplashToExit()
+    {
+        Fakes fakes;
+        QtHelpViewer help;
+        QtProgramControl realEnd;
+        Platform platform{fakes.folder.path(), fakes.random, fakes.settings, fakes.waves, fakes.music,
+                          fakes.messages,      help,         realEnd};
+        std::unique_ptr<Form1> w;
+        QPointer<frmSplash> splash = new frmSplash([&] { w = StartProgram(platform); });
+        splash->show();
+        QVERIFY(QTest::qWaitForWindowExposed(splash));
+        QVERIFY(!w);
+        QCOMPARE(splash->findChild<QLabel *>("imgLogo")->pixmap().devicePixelRatio(), 2.0);
+        QTRY_VERIFY_WITH_TIMEOUT(w && w->isVisible(), 5000);
+        QTRY_VERIFY(!splash);  // unloaded right after the main window is shown
+        QCOMPARE(fakes.random.randomized, 1);
+        QVERIFY(w->game().size() == 4 && !w->game().Setup.picturesGame() && !w->boardArea()->isEnabled());
+        QCOMPARE(fakes.music.commands, QStringList({"open", "play"}));
+
+        const Picture number = w->cellView(1, 2)->picture();
+        QCOMPARE(number.image.devicePixelRatio(), 2.0);
+        QCOMPARE(number.image.deviceIndependentSize(), QSizeF(NumberPictureSide, NumberPictureSide));
+        QCOMPARE(w->game().BackgroundPicture.image.size(), number.image.size());
+        // What reaches the screen has detail within single logical pixels: not blown up from them.
+        const QImage shown = w->cellView(1, 2)->grab().toImage(), numeral = shown.copy(30, 30, 54, 38);
+        QCOMPARE(shown.size(), w->cellView(1, 2)->size() * 2);
+        QVERIFY(numeral != numeral.scaled(27, 19).scaled(54, 38));
+        QCOMPARE(w->cellView(1, 2)->geometry(), twipsRect(2 * CellLeftStep, CellTopStep, CellWidth, CellHeight));
+
+        w->startGame(GameSetup::customPicture(4, QImage(253, 253, QImage::Format_RGB32)));
+        w->ShowPicBox_Click();
+        w->HelpMe_Click();
+        QVERIFY(w->pictureBox()->isVisible() && help.window()->isVisible());
+        w->close();
+        const auto windows = QApplication::topLevelWidgets();
+        for (const QWidget *t : windows)
+            QVERIFY2(!t->isVisible(), qPrintable(t->objectName()));
+    }
 };
 
-void tst_Startup::splashStartsTheProgram_data()
+int main(int argc, char *argv[])
 {
-    QTest::addColumn<QString>("storedMusic");
-    QTest::addColumn<QStringList>("commands");
-    QTest::newRow("music on") << QString() << QStringList{"open", "play"};
-    QTest::newRow("music off") << "False" << QStringList{"open"};
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    tst_Startup test;
+    return QTest::qExec(&test, argc, argv);
 }
-
-void tst_Startup::splashStartsTheProgram()
-{
-    QFETCH(QString, storedMusic);
-    QFETCH(QStringList, commands);
-    Fakes fakes;
-    if (!storedMusic.isEmpty())
-        fakes.settings.set(QStringLiteral("Music"), storedMusic);
-    Platform platform = fakes.platform();
-    std::unique_ptr<Form1> mainWindow;
-    QPointer<frmSplash> splash = new frmSplash([&] { mainWindow = StartProgram(platform); });
-    splash->show();
-    QVERIFY(QTest::qWaitForWindowExposed(splash));
-    QCOMPARE(splash->findChild<QLabel *>(QStringLiteral("lblProductName"))->text(), QStringLiteral("Tessary"));
-    QCOMPARE(splash->findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 1.3.0"));
-    QCOMPARE(splash->findChild<QLabel *>(QStringLiteral("lblCompany"))->text(), QStringLiteral("Orvane.Works"));
-    QCOMPARE(splash->Timer1()->interval(), 1000);
-    QVERIFY(splash->Timer1()->isActive());
-    QVERIFY(!mainWindow);
-
-    QTRY_VERIFY_WITH_TIMEOUT(mainWindow && mainWindow->isVisible(), 5000);
-    QTRY_VERIFY(!splash);  // unloaded right after the main window is shown
-    QCOMPARE(fakes.random.randomized, 1);
-    QCOMPARE(mainWindow->panelText(1), QStringLiteral("4x4"));
-    QCOMPARE(mainWindow->panelText(2), QStringLiteral("N/A"));
-    QCOMPARE(mainWindow->panelText(3), QStringLiteral("# Clicks"));
-    QCOMPARE(mainWindow->cellView(3, 3)->accessibleName(), QStringLiteral("16"));
-    QVERIFY(!mainWindow->boardArea()->isEnabled());
-    QCOMPARE(fakes.music.fileName, fakes.folder.filePath(QStringLiteral("fallmorn.mid")));
-    QCOMPARE(fakes.music.commands, commands);
-}
-
-void tst_Startup::exitClosesEveryWindow()
-{
-    Fakes fakes;
-    QtProgramControl realEnd;
-    Platform platform{fakes.folder.path(), fakes.random, fakes.settings, fakes.waves, fakes.music,
-                      fakes.messages,      fakes.help,   realEnd};
-    std::unique_ptr<Form1> mainWindow = StartProgram(platform);
-    QVERIFY(QTest::qWaitForWindowExposed(mainWindow.get()));
-    mainWindow->picClipFrm().PicClip1 = QImage(253, 253, QImage::Format_RGB32);
-    mainWindow->setChecked(QStringLiteral("Pictures"), true);
-    mainWindow->setChecked(QStringLiteral("Numbers"), false);
-    mainWindow->ShowPicBox_Click();
-    QVERIFY(mainWindow->pictureBox() && mainWindow->pictureBox()->isVisible());
-
-    mainWindow->close();  // the close box
-    QVERIFY(!mainWindow->isVisible());
-    const auto windows = QApplication::topLevelWidgets();
-    for (const QWidget *w : windows)
-        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
-    QCOMPARE(fakes.music.commands.last(), QStringLiteral("close"));
-}
-
-QTEST_MAIN(tst_Startup)
 #include "tst_startup.moc"
