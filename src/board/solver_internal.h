@@ -1,0 +1,15 @@
+// The solver's two searches, behind the public calls of solver.h.
+#pragma once
+
+#include "board/solver.h"
+
+namespace solver {
+
+// Iterative deepening with the walking tables; 3 x 3 and 4 x 4 only. nullopt when cancelled.
+std::optional<std::vector<Cell>> searchShortest(const Position &position, const std::atomic<bool> *cancel);
+// Pieces placed a row at a time, then the last two rows a column at a time. Needs a solvable board.
+std::vector<Cell> placePieces(const Position &position);
+// Joins clicks in a row along the same line: they equal one click, or none.
+std::vector<Cell> mergeClicks(const Position &position, const std::vector<Cell> &clicks);
+
+} // namespace solver

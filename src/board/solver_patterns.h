@@ -1,0 +1,57 @@
+// Pattern tables for the 4 x 4 board: clicks needed by a few pieces and the empty cell alone.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace solver {
+
+// For every placement of the pattern's pieces and the empty cell, the fewest clicks that bring those
+// pieces home with the empty cell at the bottom right, the other pieces standing in for one another.
+// Found by breadth-first search from the solved placement, a click sliding the empty cell 1 .. 3 cells
+// and shifting the pattern pieces on its way. Solving the whole board solves the pattern on the way,
+// so an entry never exceeds the clicks the board needs.
+class PatternTable {
+public:
+    static constexpr int Side = 4;
+    static constexpr int Cells = Side * Side;
+
+    explicit PatternTable(std::vector<int> pieces);
+
+    const std::vector<int> &pieces() const { return m_pieces; }
+    size_t size() const { return m_distance.size(); }
+    // cells[0] is the empty cell, cells[i] the cell of pieces()[i - 1].
+    int distance(const int *cells) const { return m_distance[index(cells)]; }
+
+private:
+    size_t index(const int *cells) const
+    {
+        uint32_t used = 0;
+        size_t result = 0;
+        for (size_t i = 0; i < m_scale.size(); ++i) {
+            const int cell = cells[i];
+            const int lower = cell - bitCount(used & ((1u << cell) - 1u));
+            result += static_cast<size_t>(lower) * m_scale[i];
+            used |= 1u << cell;
+        }
+        return result;
+    }
+    void build();
+    static int bitCount(uint32_t bits)
+    {
+        bits = bits - ((bits >> 1) & 0x5555u);
+        bits = (bits & 0x3333u) + ((bits >> 2) & 0x3333u);
+        bits = (bits + (bits >> 4)) & 0x0f0fu;
+        return static_cast<int>((bits + (bits >> 8)) & 0x1fu);
+    }
+
+    std::vector<int> m_pieces;
+    std::vector<uint32_t> m_scale;  // place value of each slot in the index
+    std::vector<uint8_t> m_distance;
+};
+
+// The tables the 4 x 4 search reads, built together once on first use; safe from any thread.
+const std::vector<PatternTable> &patternTables();
+
+} // namespace solver

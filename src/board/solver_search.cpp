@@ -1,0 +1,182 @@
+// Shortest solutions on 3 x 3 and 4 x 4 boards: iterative deepening on clicks.
+#include "board/solver_internal.h"
+#include "board/solver_patterns.h"
+#include "board/solver_walk.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+
+namespace solver {
+
+namespace {
+
+enum class Axis { None, Vertical, Horizontal };
+
+template <int N>
+class Deepening {
+public:
+    Deepening(const Position &position, const std::atomic<bool> *cancel) : m_cancel(cancel)
+    {
+        std::vector<int> rowClass(N * N), colClass(N * N);
+        for (int cell = 0; cell < N * N; ++cell) {
+            const int piece = position.tiles[static_cast<size_t>(cell)];
+            m_tiles[static_cast<size_t>(cell)] = static_cast<int8_t>(piece);
+            m_where[static_cast<size_t>(piece)] = static_cast<int8_t>(cell);
+            if (piece == 0)
+                m_blank = cell;
+            rowClass[static_cast<size_t>(cell)] = piece == 0 ? -1 : (piece - 1) / N;
+            // Read across: the cell (r, c) stands at (c, r), and a piece's goal column is its class.
+            colClass[static_cast<size_t>(cell % N * N + cell / N)] = piece == 0 ? -1 : (piece - 1) % N;
+        }
+        m_vertical = m_walk.stateOf(rowClass);
+        m_horizontal = m_walk.stateOf(colClass);
+    }
+
+    std::optional<std::vector<Cell>> run()
+    {
+        const int h = estimate(Axis::None, INT_MAX);
+        for (m_bound = h;; m_bound = m_nextBound) {
+            m_nextBound = INT_MAX;
+            if (deepen(0, h, Axis::None))
+                return m_path;
+            if (m_cancelled)
+                return std::nullopt;
+        }
+    }
+
+private:
+    // The largest of several lower bounds; stops early once one exceeds `enough`.
+    int estimate(Axis last, int enough) const
+    {
+        // Vertical clicks never change a piece's column nor horizontal ones its row, so the two bounds add.
+        const int v = m_walk.distance(m_vertical), h = m_walk.distance(m_horizontal);
+        int bound = v + h;
+        // A shortest solution alternates the axes, so neither kind of click can be much in the minority.
+        if (last == Axis::Vertical)
+            bound = std::max({bound, 2 * v, 2 * h - 1});
+        else if (last == Axis::Horizontal)
+            bound = std::max({bound, 2 * h, 2 * v - 1});
+        else
+            bound = std::max(bound, 2 * std::max(v, h) - 1);
+        if constexpr (N == PatternTable::Side) {
+            for (const PatternTable &table : patternTables())
+                for (bool mirrored : {false, true}) {
+                    if (bound > enough)
+                        return bound;
+                    bound = std::max(bound, lookUp(table, mirrored));
+                }
+        }
+        return bound;
+    }
+
+    // The board mirrored in its main diagonal is solved by the mirrored clicks, so a table answers for
+    // the mirrored pattern too: piece p's mirror is the piece whose home is p's home mirrored.
+    int lookUp(const PatternTable &table, bool mirrored) const
+    {
+        auto mirror = [](int cell) { return cell % N * N + cell / N; };
+        int cells[N * N];
+        cells[0] = mirrored ? mirror(m_where[0]) : m_where[0];
+        const std::vector<int> &pieces = table.pieces();
+        for (size_t i = 0; i < pieces.size(); ++i)
+            cells[i + 1] = mirrored ? mirror(m_where[static_cast<size_t>(mirror(pieces[i] - 1) + 1)])
+                                    : m_where[static_cast<size_t>(pieces[i])];
+        return table.distance(cells);
+    }
+
+    // Moves the empty cell to `to`, in its row or column, sliding the pieces between one cell each.
+    void slide(int to)
+    {
+        const bool vertical = to % N == m_blank % N;
+        const int stride = vertical ? N : 1;
+        const bool forward = to > m_blank;
+        const int step = forward ? stride : -stride;
+        int &state = vertical ? m_vertical : m_horizontal;
+        for (int cell = m_blank + step;; cell += step) {
+            const int piece = m_tiles[static_cast<size_t>(cell)];
+            m_tiles[static_cast<size_t>(cell - step)] = static_cast<int8_t>(piece);
+            m_where[static_cast<size_t>(piece)] = static_cast<int8_t>(cell - step);
+            state = m_walk.step(state, forward, vertical ? (piece - 1) / N : (piece - 1) % N);
+            if (cell == to)
+                break;
+        }
+        m_tiles[static_cast<size_t>(to)] = 0;
+        m_where[0] = static_cast<int8_t>(to);
+        m_blank = to;
+    }
+
+    bool stopped()
+    {
+        if ((++m_nodes & 0x3ffu) == 0 && m_cancel && m_cancel->load(std::memory_order_relaxed))
+            m_cancelled = true;
+        return m_cancelled;
+    }
+
+    // Two clicks along one line in a row equal one click or none, so the axis alternates.
+    bool deepen(int done, int h, Axis last)
+    {
+        if (h == 0)
+            return true;
+        if (stopped())
+            return false;
+        struct Child {
+            int to, estimate;
+            Axis axis;
+        };
+        std::array<Child, 2 * (N - 1)> children;
+        size_t count = 0;
+        const int from = m_blank;
+        for (Axis axis : {Axis::Vertical, Axis::Horizontal}) {
+            for (int k = 0; k < N && axis != last; ++k) {
+                const int to = axis == Axis::Vertical ? k * N + from % N : from / N * N + k;
+                if (to == from)
+                    continue;
+                slide(to);
+                const int next = estimate(axis, m_bound - done - 1);
+                if (done + 1 + next <= m_bound)
+                    children[count++] = Child{to, next, axis};
+                else
+                    m_nextBound = std::min(m_nextBound, done + 1 + next);
+                slide(from);
+            }
+        }
+        // The likeliest first: it only matters in the last round, where it ends the search sooner.
+        std::sort(children.begin(), children.begin() + static_cast<std::ptrdiff_t>(count),
+                  [](const Child &a, const Child &b) { return a.estimate < b.estimate; });
+        for (size_t i = 0; i < count && !m_cancelled; ++i) {
+            slide(children[i].to);
+            m_path.push_back(Cell{children[i].to / N, children[i].to % N});
+            if (deepen(done + 1, children[i].estimate, children[i].axis))
+                return true;
+            m_path.pop_back();
+            slide(from);
+        }
+        return false;
+    }
+
+    const WalkTable &m_walk = walkTable(N);
+    const std::atomic<bool> *m_cancel;
+    std::array<int8_t, N * N> m_tiles{};
+    std::array<int8_t, N * N> m_where{};  // the cell of each piece, the empty cell first
+    int m_blank = 0;
+    int m_vertical = 0;
+    int m_horizontal = 0;
+    int m_bound = 0;
+    int m_nextBound = 0;
+    unsigned m_nodes = 0;
+    bool m_cancelled = false;
+    std::vector<Cell> m_path;
+};
+
+} // namespace
+
+std::optional<std::vector<Cell>> searchShortest(const Position &position, const std::atomic<bool> *cancel)
+{
+    if (position.n == 3)
+        return Deepening<3>(position, cancel).run();
+    if (position.n == 4)
+        return Deepening<4>(position, cancel).run();
+    return std::nullopt;
+}
+
+} // namespace solver
