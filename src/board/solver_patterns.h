@@ -1,6 +1,7 @@
 // Pattern tables for the 4 x 4 board: clicks needed by a few pieces and the empty cell alone.
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -17,7 +18,8 @@ public:
     static constexpr int Side = 4;
     static constexpr int Cells = Side * Side;
 
-    explicit PatternTable(std::vector<int> pieces);
+    // Stops early, leaving the table unusable, once `cancel` is set.
+    PatternTable(std::vector<int> pieces, const std::atomic<bool> *cancel);
 
     const std::vector<int> &pieces() const { return m_pieces; }
     size_t size() const { return m_distance.size(); }
@@ -37,7 +39,7 @@ private:
         }
         return result;
     }
-    void build();
+    void build(const std::atomic<bool> *cancel);
     static int bitCount(uint32_t bits)
     {
         bits = bits - ((bits >> 1) & 0x5555u);
@@ -52,6 +54,7 @@ private:
 };
 
 // The tables the 4 x 4 search reads, built together once on first use; safe from any thread.
-const std::vector<PatternTable> &patternTables();
+// nullptr when `cancel` was set while this call was building them; a later call builds them anew.
+const std::vector<PatternTable> *patternTables(const std::atomic<bool> *cancel);
 
 } // namespace solver

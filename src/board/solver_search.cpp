@@ -16,7 +16,8 @@ enum class Axis { None, Vertical, Horizontal };
 template <int N>
 class Deepening {
 public:
-    Deepening(const Position &position, const std::atomic<bool> *cancel) : m_cancel(cancel)
+    Deepening(const Position &position, const std::vector<PatternTable> *tables, const std::atomic<bool> *cancel)
+        : m_tables(tables), m_cancel(cancel)
     {
         std::vector<int> rowClass(N * N), colClass(N * N);
         for (int cell = 0; cell < N * N; ++cell) {
@@ -60,7 +61,7 @@ private:
         else
             bound = std::max(bound, 2 * std::max(v, h) - 1);
         if constexpr (N == PatternTable::Side) {
-            for (const PatternTable &table : patternTables())
+            for (const PatternTable &table : *m_tables)
                 for (bool mirrored : {false, true}) {
                     if (bound > enough)
                         return bound;
@@ -155,6 +156,7 @@ private:
     }
 
     const WalkTable &m_walk = walkTable(N);
+    const std::vector<PatternTable> *m_tables;  // only on 4 x 4
     const std::atomic<bool> *m_cancel;
     std::array<int8_t, N * N> m_tiles{};
     std::array<int8_t, N * N> m_where{};  // the cell of each piece, the empty cell first
@@ -173,10 +175,13 @@ private:
 std::optional<std::vector<Cell>> searchShortest(const Position &position, const std::atomic<bool> *cancel)
 {
     if (position.n == 3)
-        return Deepening<3>(position, cancel).run();
-    if (position.n == 4)
-        return Deepening<4>(position, cancel).run();
-    return std::nullopt;
+        return Deepening<3>(position, nullptr, cancel).run();
+    if (position.n != PatternTable::Side)
+        return std::nullopt;
+    const std::vector<PatternTable> *tables = patternTables(cancel);
+    if (!tables)
+        return std::nullopt;
+    return Deepening<PatternTable::Side>(position, tables, cancel).run();
 }
 
 } // namespace solver

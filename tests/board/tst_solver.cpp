@@ -1,0 +1,176 @@
+// The solver: fewest clicks checked against breadth-first search, solutions played through the game's
+// own moves, bad boards refused, and a long search given up on request.
+#include "board/solver.h"
+#include "board_text.h"
+
+#include <QtTest>
+#include <map>
+#include <thread>
+
+using solver::Position;
+
+namespace {
+
+// A seeded linear congruential source, so each seed gives its own repeatable walk.
+class SeededRandom : public RandomSource {
+public:
+    explicit SeededRandom(quint32 seed) : m_state(seed * 2654435761u + 1u) {}
+    void randomize() override {}
+    float next() override
+    {
+        m_state = m_state * 1664525u + 1013904223u;
+        return static_cast<float>(m_state >> 8) / 16777216.0f;
+    }
+
+private:
+    quint32 m_state;
+};
+
+QString solvedDrawing(int n)
+{
+    QStringList rows;
+    for (int r = 0; r < n; ++r) {
+        QStringList cells;
+        for (int c = 0; c < n; ++c)
+            cells << (r == n - 1 && c == n - 1 ? QStringLiteral("_") : QString::number(r * n + c + 1));
+        rows << cells.join(QLatin1Char(' '));
+    }
+    return rows.join(QLatin1Char('|'));
+}
+
+// Every board within `depth` clicks of the solved one, with its distance.
+std::map<std::vector<int>, int> clicksFromSolved(int n, int depth)
+{
+    std::map<std::vector<int>, int> seen{{Position::solved(n).tiles, 0}};
+    std::vector<std::vector<int>> frontier{Position::solved(n).tiles};
+    for (int d = 1; d <= depth && !frontier.empty(); ++d) {
+        std::vector<std::vector<int>> next;
+        for (const auto &tiles : frontier)
+            for (int cell = 0; cell < n * n; ++cell)
+                if (Position p{n, tiles}; p.click({cell / n, cell % n}) && seen.emplace(p.tiles, d).second)
+                    next.push_back(p.tiles);
+        frontier.swap(next);
+    }
+    return seen;
+}
+
+} // namespace
+
+class tst_Solver : public QObject {
+    Q_OBJECT
+private slots:
+    void fewestMatchesBreadthFirst_data();
+    void fewestMatchesBreadthFirst();
+    void solutionsWinTheGame_data();
+    void solutionsWinTheGame();
+    void badBoards_data();
+    void badBoards();
+    void searchGivesUpWhenCancelled();
+};
+
+void tst_Solver::fewestMatchesBreadthFirst_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<int>("every");  // check every k-th board, and every board at the greatest distance
+    QTest::newRow("3x3, all boards") << 3 << 99 << 40;
+    QTest::newRow("4x4, up to 7 clicks") << 4 << 7 << 7;
+}
+
+void tst_Solver::fewestMatchesBreadthFirst()
+{
+    QFETCH(int, n);
+    QFETCH(int, depth);
+    QFETCH(int, every);
+    const auto distances = clicksFromSolved(n, depth);
+    int farthest = 0, checked = 0;
+    for (const auto &[tiles, d] : distances)
+        farthest = std::max(farthest, d);
+    for (const auto &[tiles, d] : distances) {
+        if (++checked % every != 0 && d != farthest)
+            continue;
+        Position board{n, tiles};
+        const auto clicks = solver::shortestSolution(board);
+        QVERIFY(clicks);
+        QCOMPARE(int(clicks->size()), d);
+        for (solver::Cell click : *clicks)
+            QVERIFY(board.click(click));
+        QVERIFY(board.isSolved());
+    }
+    if (n == 3)
+        QCOMPARE(int(distances.size()), 181440);  // every solvable 3 x 3 board was checked against
+}
+
+void tst_Solver::solutionsWinTheGame_data()
+{
+    QTest::addColumn<int>("n");
+    QTest::addColumn<quint32>("seed");
+    for (int n = 3; n <= 7; ++n)
+        for (quint32 seed : {1u, 2u, 3u})
+            QTest::addRow("%dx%d seed %u", n, n, seed) << n << seed;
+}
+
+void tst_Solver::solutionsWinTheGame()
+{
+    QFETCH(int, n);
+    QFETCH(quint32, seed);
+    TestBoard board(solvedDrawing(n));
+    SeededRandom random(seed);
+    scrambleWalk(board.state, random);
+    const Position start = solver::positionOf(board.state);
+    const std::vector<solver::Cell> clicks = solver::quickSolution(start);
+    QVERIFY(!clicks.empty());
+    if (n >= 5)
+        QVERIFY(solver::nextClick(start) == clicks.front());
+    for (size_t i = 0; i < clicks.size(); ++i) {
+        QVERIFY2(MoveTile(board.state, clicks[i].row, clicks[i].col), qPrintable(boardText(board.state)));
+        QCOMPARE(Winner(board.state), i + 1 == clicks.size());
+    }
+}
+
+void tst_Solver::badBoards_data()
+{
+    QTest::addColumn<QString>("drawing");
+    QTest::addColumn<int>("fewest");  // -1: no answer
+    QTest::addColumn<bool>("hint");
+    QTest::newRow("solved") << "1 2 3|4 5 6|7 8 _" << 0 << false;
+    QTest::newRow("one click slides two pieces") << "1 2 3|4 5 6|_ 7 8" << 1 << true;
+    QTest::newRow("two pieces swapped, unsolvable") << "2 1 3|4 5 6|7 8 _" << -1 << false;
+    QTest::newRow("a piece twice") << "1 1 3|4 5 6|7 8 _" << -1 << false;
+    QTest::newRow("piece number too big") << "1 2 3|4 5 6|7 9 _" << -1 << false;
+    QTest::newRow("2x2 board") << "1 2|3 _" << -1 << false;
+    QTest::newRow("5x5: a hint but no fewest")
+        << "1 2 3 4 5|6 7 8 9 10|11 12 13 14 15|16 17 18 19 20|21 22 23 _ 24" << -1 << true;
+}
+
+void tst_Solver::badBoards()
+{
+    QFETCH(QString, drawing);
+    QFETCH(int, fewest);
+    QFETCH(bool, hint);
+    TestBoard board(drawing);
+    const Position position = solver::positionOf(board.state);
+    QCOMPARE(solver::fewestClicks(position).value_or(-1), fewest);
+    QCOMPARE(solver::nextClick(position).has_value(), hint);
+    // Right after set-up the empty cell still holds N*N; it is the solved board all the same.
+    if (drawing == QLatin1String("1 2 3|4 5 6|7 8 _")) {
+        board.state.Board(2, 2).TileNumber = 9;
+        QCOMPARE(solver::fewestClicks(solver::positionOf(board.state)).value_or(-1), 0);
+    }
+}
+
+void tst_Solver::searchGivesUpWhenCancelled()
+{
+    // The board read down the columns needs 43 clicks: far longer to search than this test waits.
+    const Position hardest{4, {1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 4, 8, 12, 0}};
+    std::atomic<bool> cancel{false};
+    std::optional<int> found{-1};
+    std::thread search([&] { found = solver::fewestClicks(hardest, &cancel); });
+    cancel = true;
+    search.join();
+    QVERIFY(!found);
+    QVERIFY(!solver::nextClick(hardest, &cancel));
+}
+
+QTEST_GUILESS_MAIN(tst_Solver)
+#include "tst_solver.moc"
