@@ -88,7 +88,7 @@ void measureTables()
     const auto *tables = solver::patternTables(nullptr);
     size_t bytes = 0;
     for (const auto &table : *tables)
-        bytes += table.size();
+        bytes += table.bytes();
     std::printf("pattern tables 4x4: %zu tables, %.1f MB, built in %.0f ms (cpu %.0f ms, 2 threads)\n",
                 tables->size(), double(bytes) / 1e6, timer.wallMs(), timer.cpuMs());
 }

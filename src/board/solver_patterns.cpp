@@ -10,7 +10,7 @@ namespace solver {
 
 namespace {
 
-constexpr uint8_t Unknown = 0xff;
+constexpr int Unknown = 3;
 
 // Placements travel through the queue packed four bits a cell, the empty cell first.
 uint32_t pack(const int *cells, size_t count)
@@ -21,6 +21,34 @@ uint32_t pack(const int *cells, size_t count)
     return packed;
 }
 
+// Calls visit(moved) for the placement after each click the empty cell can take.
+template <typename Visit>
+void forEachClick(const int *cells, size_t slots, Visit visit)
+{
+    constexpr int Side = PatternTable::Side;
+    int slotAt[PatternTable::Cells];
+    std::fill(std::begin(slotAt), std::end(slotAt), -1);
+    for (size_t i = 1; i < slots; ++i)
+        slotAt[cells[i]] = static_cast<int>(i);
+    const int gap = cells[0];
+    for (int to = 0; to < PatternTable::Cells; ++to) {
+        const bool sameRow = to / Side == gap / Side, sameCol = to % Side == gap % Side;
+        if (to == gap || !(sameRow || sameCol))
+            continue;
+        int moved[PatternTable::Cells];
+        std::copy(cells, cells + slots, moved);
+        const int step = (sameRow ? 1 : Side) * (to > gap ? 1 : -1);
+        for (int cell = gap + step;; cell += step) {
+            if (slotAt[cell] >= 0)
+                moved[slotAt[cell]] = cell - step;
+            if (cell == to)
+                break;
+        }
+        moved[0] = to;
+        visit(static_cast<const int *>(moved));
+    }
+}
+
 } // namespace
 
 PatternTable::PatternTable(std::vector<int> pieces, const std::atomic<bool> *cancel) : m_pieces(std::move(pieces))
@@ -29,7 +57,7 @@ PatternTable::PatternTable(std::vector<int> pieces, const std::atomic<bool> *can
     m_scale.assign(slots, 1);
     for (size_t i = slots; i-- > 1;)
         m_scale[i - 1] = m_scale[i] * static_cast<uint32_t>(Cells - static_cast<int>(i));
-    m_distance.assign(static_cast<size_t>(m_scale[0]) * Cells, Unknown);
+    m_residues.assign((static_cast<size_t>(m_scale[0]) * Cells + 3) / 4, 0xff);
     build(cancel);
 }
 
@@ -40,41 +68,51 @@ void PatternTable::build(const std::atomic<bool> *cancel)
     for (size_t i = 1; i < slots; ++i)
         cells[i] = m_pieces[i - 1] - 1;
     std::vector<uint32_t> queue;
-    queue.reserve(m_distance.size());
+    queue.reserve(static_cast<size_t>(m_scale[0]) * Cells);
     queue.push_back(pack(cells, slots));
-    m_distance[index(cells)] = 0;
-    for (size_t next = 0; next < queue.size(); ++next) {
+    setResidue(index(cells), 0);
+    int level = 0;
+    for (size_t next = 0, levelEnd = 1; next < queue.size(); ++next) {
+        if (next == levelEnd) {
+            ++level;
+            levelEnd = queue.size();
+        }
         if (next % 65536 == 0 && cancel && cancel->load(std::memory_order_relaxed))
             return;
         for (size_t i = 0; i < slots; ++i)
             cells[i] = static_cast<int>(queue[next] >> (4 * i)) & 0xf;
-        const uint8_t reached = static_cast<uint8_t>(m_distance[index(cells)] + 1);
-        int slotAt[Cells];
-        std::fill(std::begin(slotAt), std::end(slotAt), -1);
-        for (size_t i = 1; i < slots; ++i)
-            slotAt[cells[i]] = static_cast<int>(i);
-        const int gap = cells[0];
-        for (int to = 0; to < Cells; ++to) {
-            const bool sameRow = to / Side == gap / Side, sameCol = to % Side == gap % Side;
-            if (to == gap || !(sameRow || sameCol))
-                continue;
-            int moved[Cells];
-            std::copy(cells, cells + slots, moved);
-            const int step = (sameRow ? 1 : Side) * (to > gap ? 1 : -1);
-            for (int cell = gap + step;; cell += step) {
-                if (slotAt[cell] >= 0)
-                    moved[slotAt[cell]] = cell - step;
-                if (cell == to)
-                    break;
-            }
-            moved[0] = to;
-            uint8_t &known = m_distance[index(moved)];
-            if (known == Unknown) {
-                known = reached;
+        forEachClick(cells, slots, [&](const int *moved) {
+            if (const size_t at = index(moved); residue(at) == Unknown) {
+                setResidue(at, (level + 1) % 3);
                 queue.push_back(pack(moved, slots));
             }
-        }
+        });
     }
+}
+
+// Walks down to the solved placement, each click to the neighbour one closer.
+int PatternTable::distance(const int *cells) const
+{
+    const size_t slots = m_scale.size();
+    int at[Cells];
+    std::copy(cells, cells + slots, at);
+    auto solved = [&] {
+        for (size_t i = 1; i < slots; ++i)
+            if (at[i] != m_pieces[i - 1] - 1)
+                return false;
+        return at[0] == Cells - 1;
+    };
+    int clicks = 0;
+    for (; !solved(); ++clicks) {
+        const int closer = (residue(index(at)) + 2) % 3;
+        int next[Cells];
+        forEachClick(at, slots, [&](const int *moved) {
+            if (residue(index(moved)) == closer)
+                std::copy(moved, moved + slots, next);
+        });
+        std::copy(next, next + slots, at);
+    }
+    return clicks;
 }
 
 namespace {

@@ -13,6 +13,9 @@ namespace solver {
 // Found by breadth-first search from the solved placement, a click sliding the empty cell 1 .. 3 cells
 // and shifting the pattern pieces on its way. Solving the whole board solves the pattern on the way,
 // so an entry never exceeds the clicks the board needs.
+//
+// One click changes an entry by at most one, so the table keeps each entry modulo 3 in two bits: the
+// search follows the exact value from click to click and works out the first one by walking down.
 class PatternTable {
 public:
     static constexpr int Side = 4;
@@ -22,9 +25,15 @@ public:
     PatternTable(std::vector<int> pieces, const std::atomic<bool> *cancel);
 
     const std::vector<int> &pieces() const { return m_pieces; }
-    size_t size() const { return m_distance.size(); }
+    size_t bytes() const { return m_residues.size(); }
     // cells[0] is the empty cell, cells[i] the cell of pieces()[i - 1].
-    int distance(const int *cells) const { return m_distance[index(cells)]; }
+    int distance(const int *cells) const;
+    // The entry of a placement one click away from one whose entry is `before`.
+    int distanceAfter(const int *cells, int before) const
+    {
+        const int step = (residue(index(cells)) - before % 3 + 3) % 3;
+        return step == 2 ? before - 1 : before + step;
+    }
 
 private:
     size_t index(const int *cells) const
@@ -39,6 +48,12 @@ private:
         }
         return result;
     }
+    int residue(size_t at) const { return (m_residues[at / 4] >> (at % 4 * 2)) & 3; }
+    void setResidue(size_t at, int value)
+    {
+        uint8_t &byte = m_residues[at / 4];
+        byte = static_cast<uint8_t>((byte & ~(3 << (at % 4 * 2))) | value << (at % 4 * 2));
+    }
     void build(const std::atomic<bool> *cancel);
     static int bitCount(uint32_t bits)
     {
@@ -50,7 +65,7 @@ private:
 
     std::vector<int> m_pieces;
     std::vector<uint32_t> m_scale;  // place value of each slot in the index
-    std::vector<uint8_t> m_distance;
+    std::vector<uint8_t> m_residues;
 };
 
 // The tables the 4 x 4 search reads, built together once on first use; safe from any thread.

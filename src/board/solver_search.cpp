@@ -13,6 +13,9 @@ namespace {
 
 enum class Axis { None, Vertical, Horizontal };
 
+constexpr size_t Lookups = 6;  // three tables, each read straight and mirrored
+using Patterns = std::array<int, Lookups>;
+
 template <int N>
 class Deepening {
 public:
@@ -32,11 +35,14 @@ public:
         }
         m_vertical = m_walk.stateOf(rowClass);
         m_horizontal = m_walk.stateOf(colClass);
+        if constexpr (N == PatternTable::Side)
+            for (size_t i = 0; i < m_patterns.size(); ++i)
+                m_patterns[i] = lookUp(i, -1);
     }
 
     std::optional<std::vector<Cell>> run()
     {
-        const int h = estimate(Axis::None, INT_MAX);
+        const int h = estimate(Axis::None, INT_MAX, m_patterns);
         for (m_bound = h;; m_bound = m_nextBound) {
             m_nextBound = INT_MAX;
             if (deepen(0, h, Axis::None))
@@ -47,8 +53,9 @@ public:
     }
 
 private:
-    // The largest of several lower bounds; stops early once one exceeds `enough`.
-    int estimate(Axis last, int enough) const
+    // The largest of several lower bounds; stops early once one exceeds `enough`. `patterns` gets the
+    // pattern entries of this board, worked out from those of the board one click before.
+    int estimate(Axis last, int enough, Patterns &patterns) const
     {
         // Vertical clicks never change a piece's column nor horizontal ones its row, so the two bounds add.
         const int v = m_walk.distance(m_vertical), h = m_walk.distance(m_horizontal);
@@ -61,28 +68,29 @@ private:
         else
             bound = std::max(bound, 2 * std::max(v, h) - 1);
         if constexpr (N == PatternTable::Side) {
-            for (const PatternTable &table : *m_tables)
-                for (bool mirrored : {false, true}) {
-                    if (bound > enough)
-                        return bound;
-                    bound = std::max(bound, lookUp(table, mirrored));
-                }
+            for (size_t i = 0; i < patterns.size() && bound <= enough; ++i) {
+                patterns[i] = lookUp(i, m_patterns[i]);
+                bound = std::max(bound, patterns[i]);
+            }
         }
         return bound;
     }
 
-    // The board mirrored in its main diagonal is solved by the mirrored clicks, so a table answers for
-    // the mirrored pattern too: piece p's mirror is the piece whose home is p's home mirrored.
-    int lookUp(const PatternTable &table, bool mirrored) const
+    // Entry i is table i / 2, read straight for even i and across the main diagonal for odd i: the
+    // mirrored board is solved by the mirrored clicks, so a table answers for the mirrored pattern too.
+    // `before` is the entry one click ago, or -1 for none.
+    int lookUp(size_t i, int before) const
     {
+        const PatternTable &table = (*m_tables)[i / 2];
+        const bool mirrored = i % 2 == 1;
         auto mirror = [](int cell) { return cell % N * N + cell / N; };
         int cells[N * N];
         cells[0] = mirrored ? mirror(m_where[0]) : m_where[0];
         const std::vector<int> &pieces = table.pieces();
-        for (size_t i = 0; i < pieces.size(); ++i)
-            cells[i + 1] = mirrored ? mirror(m_where[static_cast<size_t>(mirror(pieces[i] - 1) + 1)])
-                                    : m_where[static_cast<size_t>(pieces[i])];
-        return table.distance(cells);
+        for (size_t k = 0; k < pieces.size(); ++k)
+            cells[k + 1] = mirrored ? mirror(m_where[static_cast<size_t>(mirror(pieces[k] - 1) + 1)])
+                                    : m_where[static_cast<size_t>(pieces[k])];
+        return before < 0 ? table.distance(cells) : table.distanceAfter(cells, before);
     }
 
     // Moves the empty cell to `to`, in its row or column, sliding the pieces between one cell each.
@@ -123,6 +131,7 @@ private:
         struct Child {
             int to, estimate;
             Axis axis;
+            Patterns patterns;
         };
         std::array<Child, 2 * (N - 1)> children;
         size_t count = 0;
@@ -133,23 +142,28 @@ private:
                 if (to == from)
                     continue;
                 slide(to);
-                const int next = estimate(axis, m_bound - done - 1);
+                Patterns patterns{};
+                const int next = estimate(axis, m_bound - done - 1, patterns);
                 if (done + 1 + next <= m_bound)
-                    children[count++] = Child{to, next, axis};
+                    children[count++] = Child{to, next, axis, patterns};
                 else
                     m_nextBound = std::min(m_nextBound, done + 1 + next);
                 slide(from);
             }
         }
         // The likeliest first: it only matters in the last round, where it ends the search sooner.
-        std::sort(children.begin(), children.begin() + static_cast<std::ptrdiff_t>(count),
-                  [](const Child &a, const Child &b) { return a.estimate < b.estimate; });
+        for (size_t i = 1; i < count; ++i)
+            for (size_t j = i; j > 0 && children[j].estimate < children[j - 1].estimate; --j)
+                std::swap(children[j], children[j - 1]);
+        const Patterns here = m_patterns;
         for (size_t i = 0; i < count && !m_cancelled; ++i) {
             slide(children[i].to);
+            m_patterns = children[i].patterns;
             m_path.push_back(Cell{children[i].to / N, children[i].to % N});
             if (deepen(done + 1, children[i].estimate, children[i].axis))
                 return true;
             m_path.pop_back();
+            m_patterns = here;
             slide(from);
         }
         return false;
@@ -160,6 +174,7 @@ private:
     const std::atomic<bool> *m_cancel;
     std::array<int8_t, N * N> m_tiles{};
     std::array<int8_t, N * N> m_where{};  // the cell of each piece, the empty cell first
+    Patterns m_patterns{};                // the pattern entries of the board as it stands
     int m_blank = 0;
     int m_vertical = 0;
     int m_horizontal = 0;
