@@ -34,7 +34,7 @@ bool Position::isSolved() const
 bool Position::click(Cell cell)
 {
     const Cell gap = blank();
-    if ((cell.row == gap.row) == (cell.col == gap.col) || cell.row < 0 || cell.col < 0 || cell.row >= n
+    if (gap.row >= n || (cell.row == gap.row) == (cell.col == gap.col) || cell.row < 0 || cell.col < 0 || cell.row >= n
         || cell.col >= n)
         return false;
     const int dr = (cell.row > gap.row) - (cell.row < gap.row);
@@ -101,8 +101,16 @@ std::vector<Cell> quickSolution(const Position &position)
 
 std::vector<Cell> solve(const Position &position, const std::atomic<bool> *cancel)
 {
-    if (position.n == 3 || position.n == 4)
-        return shortestSolution(position, cancel).value_or(std::vector<Cell>{});
+    if (!isSolvable(position))
+        return {};
+    if (position.n == 3 || position.n == 4) {
+        // About a second of searching on this kind of machine; the hardest boards take longer.
+        constexpr uint64_t budget = 3'000'000;
+        if (auto clicks = searchShortest(position, cancel, budget))
+            return *clicks;
+        if (cancel && cancel->load())
+            return {};
+    }
     return quickSolution(position);
 }
 

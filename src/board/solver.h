@@ -40,7 +40,8 @@ std::optional<std::vector<Cell>> shortestSolution(const Position &position,
                                                   const std::atomic<bool> *cancel = nullptr);
 // A short solution of any solvable board, found row by row and then column by column; never cancelled.
 std::vector<Cell> quickSolution(const Position &position);
-// Shortest on 3 x 3 and 4 x 4, quick on larger boards; empty when solved, unsolvable or cancelled.
+// Shortest on 3 x 3 and on 4 x 4 boards found within about a second, else quick; empty when solved,
+// unsolvable or cancelled.
 std::vector<Cell> solve(const Position &position, const std::atomic<bool> *cancel = nullptr);
 // The first click of solve(); nullopt when there is none.
 std::optional<Cell> nextClick(const Position &position, const std::atomic<bool> *cancel = nullptr);

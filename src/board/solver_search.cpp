@@ -19,8 +19,9 @@ using Patterns = std::array<int, Lookups>;
 template <int N>
 class Deepening {
 public:
-    Deepening(const Position &position, const std::vector<PatternTable> *tables, const std::atomic<bool> *cancel)
-        : m_tables(tables), m_cancel(cancel)
+    Deepening(const Position &position, const std::vector<PatternTable> *tables, const std::atomic<bool> *cancel,
+              uint64_t budget)
+        : m_tables(tables), m_cancel(cancel), m_budget(budget)
     {
         std::vector<int> rowClass(N * N), colClass(N * N);
         for (int cell = 0; cell < N * N; ++cell) {
@@ -116,7 +117,8 @@ private:
 
     bool stopped()
     {
-        if ((++m_nodes & 0x3ffu) == 0 && m_cancel && m_cancel->load(std::memory_order_relaxed))
+        if ((++m_nodes & 0x3ffu) == 0
+            && ((m_cancel && m_cancel->load(std::memory_order_relaxed)) || (m_budget && m_nodes >= m_budget)))
             m_cancelled = true;
         return m_cancelled;
     }
@@ -180,23 +182,25 @@ private:
     int m_horizontal = 0;
     int m_bound = 0;
     int m_nextBound = 0;
-    unsigned m_nodes = 0;
+    uint64_t m_budget;
+    uint64_t m_nodes = 0;
     bool m_cancelled = false;
     std::vector<Cell> m_path;
 };
 
 } // namespace
 
-std::optional<std::vector<Cell>> searchShortest(const Position &position, const std::atomic<bool> *cancel)
+std::optional<std::vector<Cell>> searchShortest(const Position &position, const std::atomic<bool> *cancel,
+                                                uint64_t budget)
 {
     if (position.n == 3)
-        return Deepening<3>(position, nullptr, cancel).run();
+        return Deepening<3>(position, nullptr, cancel, budget).run();
     if (position.n != PatternTable::Side)
         return std::nullopt;
     const std::vector<PatternTable> *tables = patternTables(cancel);
     if (!tables)
         return std::nullopt;
-    return Deepening<PatternTable::Side>(position, tables, cancel).run();
+    return Deepening<PatternTable::Side>(position, tables, cancel, budget).run();
 }
 
 } // namespace solver
