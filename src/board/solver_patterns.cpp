@@ -2,6 +2,7 @@
 #include "board/solver_patterns.h"
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -127,7 +128,9 @@ const std::vector<PatternTable> *patternTables(const std::atomic<bool> *cancel)
         // A throw leaves the flag unset, so the next caller builds the tables again.
         std::call_once(built, [cancel] {
             // The search also reads each table across the diagonal, so six patterns are checked.
-            const std::vector<std::vector<int>> patterns{{1, 2, 3, 4, 5}, {11, 12, 13, 14, 15}, {1, 2, 3, 4, 8}};
+            // Of the 5-piece patterns tried, these three raised the estimate most together.
+            const std::array<std::vector<int>, PatternTableCount> patterns{
+                {{1, 2, 3, 4, 5}, {11, 12, 13, 14, 15}, {1, 2, 3, 4, 8}}};
             std::vector<std::unique_ptr<PatternTable>> made(patterns.size());
             {
                 std::vector<std::jthread> builders;

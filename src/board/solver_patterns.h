@@ -68,6 +68,8 @@ private:
     std::vector<uint8_t> m_residues;
 };
 
+inline constexpr size_t PatternTableCount = 3;
+
 // The tables the 4 x 4 search reads, built together once on first use; safe from any thread.
 // nullptr when `cancel` was set while this call was building them; a later call builds them anew.
 const std::vector<PatternTable> *patternTables(const std::atomic<bool> *cancel);

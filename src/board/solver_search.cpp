@@ -13,7 +13,7 @@ namespace {
 
 enum class Axis { None, Vertical, Horizontal };
 
-constexpr size_t Lookups = 6;  // three tables, each read straight and mirrored
+constexpr size_t Lookups = 2 * PatternTableCount;  // each table read straight and mirrored
 using Patterns = std::array<int, Lookups>;
 
 template <int N>
@@ -123,19 +123,17 @@ private:
         return m_cancelled;
     }
 
-    // Two clicks along one line in a row equal one click or none, so the axis alternates.
-    bool deepen(int done, int h, Axis last)
+    struct Child {
+        int to, estimate;
+        Axis axis;
+        Patterns patterns;
+    };
+    using Children = std::array<Child, 2 * (N - 1)>;
+
+    // The clicks from here that fit within the bound, likeliest first. Two clicks along one line in a
+    // row equal one click or none, so a shortest solution alternates the axis: the last one is skipped.
+    size_t childrenOf(int done, Axis last, Children &children)
     {
-        if (h == 0)
-            return true;
-        if (stopped())
-            return false;
-        struct Child {
-            int to, estimate;
-            Axis axis;
-            Patterns patterns;
-        };
-        std::array<Child, 2 * (N - 1)> children;
         size_t count = 0;
         const int from = m_blank;
         for (Axis axis : {Axis::Vertical, Axis::Horizontal}) {
@@ -153,11 +151,23 @@ private:
                 slide(from);
             }
         }
-        // The likeliest first: it only matters in the last round, where it ends the search sooner.
+        // The order only matters in the last round, where the likeliest first ends the search sooner.
         for (size_t i = 1; i < count; ++i)
             for (size_t j = i; j > 0 && children[j].estimate < children[j - 1].estimate; --j)
                 std::swap(children[j], children[j - 1]);
+        return count;
+    }
+
+    bool deepen(int done, int h, Axis last)
+    {
+        if (h == 0)
+            return true;
+        if (stopped())
+            return false;
+        Children children;
+        const size_t count = childrenOf(done, last, children);
         const Patterns here = m_patterns;
+        const int from = m_blank;
         for (size_t i = 0; i < count && !m_cancelled; ++i) {
             slide(children[i].to);
             m_patterns = children[i].patterns;
