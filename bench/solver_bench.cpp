@@ -100,8 +100,8 @@ void measureSize(int n, int boards)
     for (int i = 0; i < boards; ++i) {
         const solver::Position board = scrambled(n, random);
         Timer timer;
-        const std::vector<solver::Cell> solution =
-            n <= 4 ? solver::shortestSolution(board).value_or(std::vector<solver::Cell>{}) : solver::quickSolution(board);
+        const auto solution = n <= 4 ? solver::shortestSolution(board).value_or(std::vector<solver::Cell>{})
+                                     : solver::quickSolution(board);
         wall.push_back(timer.wallMs());
         cpu.push_back(timer.cpuMs());
         clicks.push_back(double(solution.size()));

@@ -25,7 +25,8 @@ public:
     // the empty cell goes down one row) or above. -1 when the abstract board has no such piece.
     int step(int state, bool down, int pieceClass) const
     {
-        return m_step[(static_cast<size_t>(state) * 2 + down) * static_cast<size_t>(m_n) + static_cast<size_t>(pieceClass)];
+        const size_t at = (static_cast<size_t>(state) * 2 + down) * static_cast<size_t>(m_n);
+        return m_step[at + static_cast<size_t>(pieceClass)];
     }
     int distance(int state) const { return m_distance[static_cast<size_t>(state)]; }
 
