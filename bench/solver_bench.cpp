@@ -12,6 +12,7 @@
 #include <ctime>
 #include <fstream>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -120,6 +121,20 @@ void measureSize(int n, int boards)
     std::fflush(stdout);
 }
 
+// How long a search on the hardest 4 x 4 board takes to give up once told to.
+void measureCancel()
+{
+    const solver::Position hardest{4, {1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 4, 8, 12, 0}};
+    std::atomic<bool> cancel{false};
+    std::thread search([&] { solver::fewestClicks(hardest, &cancel); });
+    timespec pause{0, 300'000'000};
+    nanosleep(&pause, nullptr);
+    Timer timer;
+    cancel = true;
+    search.join();
+    std::printf("cancelled search returned after %.2f ms\n", timer.wallMs());
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -129,6 +144,7 @@ int main(int argc, char *argv[])
     const int largest = argc > 3 ? std::atoi(argv[3]) : 7;
     std::printf("load average at start: %s\n", loadAverage().c_str());
     measureTables();
+    measureCancel();
     for (int n = smallest; n <= largest; ++n)
         measureSize(n, boards);
     std::printf("load average at end: %s\n", loadAverage().c_str());

@@ -37,8 +37,8 @@ void tst_Solver::fewestMatchesBreadthFirst_data()
 {
     QTest::addColumn<int>("n");
     QTest::addColumn<int>("depth");  // every 7th board is checked, and all at the greatest distance
-    QTest::newRow("3x3, all 181440 boards") << 3 << 99;
-    QTest::newRow("4x4, up to 7 clicks") << 4 << 7;
+    QTest::newRow("3x3, of all 181440 boards") << 3 << 99;
+    QTest::newRow("4x4, of those up to 7 clicks away") << 4 << 7;
 }
 
 void tst_Solver::fewestMatchesBreadthFirst()
