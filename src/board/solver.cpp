@@ -104,7 +104,7 @@ std::vector<Cell> solve(const Position &position, const std::atomic<bool> *cance
     if (!isSolvable(position))
         return {};
     if (position.n == 3 || position.n == 4) {
-        // About a second of searching on this kind of machine; the hardest boards take longer.
+        // Enough for all but the hardest boards; a hint should not keep the player waiting.
         constexpr uint64_t budget = 3'000'000;
         if (auto clicks = searchShortest(position, cancel, budget))
             return *clicks;
