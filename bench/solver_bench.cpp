@@ -1,0 +1,152 @@
+// Solver figures on boards from the game's own scramble: table build, time and clicks per board.
+// Usage: solver_bench [boards per size, default 100] [smallest side] [largest side]
+#include "board/board_rules.h"
+#include "board/solver.h"
+#include "board/solver_patterns.h"
+#include "board/solver_walk.h"
+#include "platform/random_source.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+class SeededRandom : public RandomSource {
+public:
+    explicit SeededRandom(quint32 seed) : m_state(seed) {}
+    void randomize() override {}
+    float next() override
+    {
+        m_state = m_state * 1664525u + 1013904223u;
+        return static_cast<float>(m_state >> 8) / 16777216.0f;
+    }
+
+private:
+    quint32 m_state;
+};
+
+double seconds(clockid_t clock)
+{
+    timespec ts{};
+    clock_gettime(clock, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
+}
+
+struct Timer {
+    double wall = seconds(CLOCK_MONOTONIC), cpu = seconds(CLOCK_PROCESS_CPUTIME_ID);
+    double wallMs() const { return (seconds(CLOCK_MONOTONIC) - wall) * 1000; }
+    double cpuMs() const { return (seconds(CLOCK_PROCESS_CPUTIME_ID) - cpu) * 1000; }
+};
+
+std::string loadAverage()
+{
+    std::ifstream file("/proc/loadavg");
+    std::string one, five;
+    file >> one >> five;
+    return one + " (1 min), " + five + " (5 min)";
+}
+
+// A new board of side n, scrambled the way New Game does it.
+solver::Position scrambled(int n, RandomSource &random)
+{
+    GameState state;
+    state.LastRow = state.LastCol = static_cast<qint16>(n - 1);
+    state.Board.resize(n, n);
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c)
+            state.Board(r, c).TileNumber = static_cast<qint16>(r * n + c + 1);
+    state.Board(n - 1, n - 1).IsBlank = True16;
+    state.BlankRow = state.BlankCol = static_cast<qint16>(n - 1);
+    scrambleWalk(state, random);
+    return solver::positionOf(state);
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double worst(const std::vector<double> &values)
+{
+    return *std::max_element(values.begin(), values.end());
+}
+
+void measureTables()
+{
+    for (int n : {3, 4}) {
+        Timer timer;
+        const int states = solver::walkTable(n).size();
+        std::printf("walking table %dx%d: %d states, built in %.0f ms (cpu %.0f ms)\n", n, n, states,
+                    timer.wallMs(), timer.cpuMs());
+    }
+    Timer timer;
+    const auto *tables = solver::patternTables(nullptr);
+    size_t bytes = 0;
+    for (const auto &table : *tables)
+        bytes += table.bytes();
+    std::printf("pattern tables 4x4: %zu tables, %.1f MB, built in %.0f ms (cpu %.0f ms, 2 threads)\n",
+                tables->size(), double(bytes) / 1e6, timer.wallMs(), timer.cpuMs());
+}
+
+void measureSize(int n, int boards)
+{
+    SeededRandom random(20240 + static_cast<quint32>(n));
+    std::vector<double> wall, cpu, clicks;
+    for (int i = 0; i < boards; ++i) {
+        const solver::Position board = scrambled(n, random);
+        Timer timer;
+        const auto solution = n <= 4 ? solver::shortestSolution(board).value_or(std::vector<solver::Cell>{})
+                                     : solver::quickSolution(board);
+        wall.push_back(timer.wallMs());
+        cpu.push_back(timer.cpuMs());
+        clicks.push_back(double(solution.size()));
+        solver::Position check = board;
+        for (solver::Cell click : solution)
+            check.click(click);
+        if (!check.isSolved()) {
+            std::printf("%dx%d board %d: solution does not solve it\n", n, n, i);
+            std::exit(1);
+        }
+    }
+    std::printf("%dx%d %s, %d boards: time median %.1f ms, worst %.1f ms (cpu median %.1f, worst %.1f); "
+                "clicks median %.0f, worst %.0f\n",
+                n, n, n <= 4 ? "fewest clicks" : "quick solution", boards, median(wall), worst(wall),
+                median(cpu), worst(cpu), median(clicks), worst(clicks));
+    std::fflush(stdout);
+}
+
+// How long a search on the hardest 4 x 4 board takes to give up once told to.
+void measureCancel()
+{
+    const solver::Position hardest{4, {1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 4, 8, 12, 0}};
+    std::atomic<bool> cancel{false};
+    std::thread search([&] { solver::fewestClicks(hardest, &cancel); });
+    timespec pause{0, 300'000'000};
+    nanosleep(&pause, nullptr);
+    Timer timer;
+    cancel = true;
+    search.join();
+    std::printf("cancelled search returned after %.2f ms\n", timer.wallMs());
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const int boards = argc > 1 ? std::atoi(argv[1]) : 100;
+    const int smallest = argc > 2 ? std::atoi(argv[2]) : 3;
+    const int largest = argc > 3 ? std::atoi(argv[3]) : 7;
+    std::printf("load average at start: %s\n", loadAverage().c_str());
+    measureTables();
+    measureCancel();
+    for (int n = smallest; n <= largest; ++n)
+        measureSize(n, boards);
+    std::printf("load average at end: %s\n", loadAverage().c_str());
+    return 0;
+}
