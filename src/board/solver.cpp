@@ -52,7 +52,7 @@ Position positionOf(const GameState &state)
     for (int r = 0; r < n; ++r)
         for (int c = 0; c < n; ++c)
             p.tiles[static_cast<size_t>(r * n + c)] =
-                state.Board(r, c).IsBlank == True16 ? 0 : state.Board(r, c).TileNumber;
+                state.Board(r, c).IsBlank ? 0 : state.Board(r, c).TileNumber;
     return p;
 }
 

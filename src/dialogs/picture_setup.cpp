@@ -29,6 +29,16 @@ SetUpFrm::SetUpFrm(Form1 &mainWindow) : QDialog(&mainWindow, DialogFlags), m_mai
     Form_Load();
 }
 
+// An option acts when it becomes chosen, however that happens: a click, the keyboard, or a screen
+// reader's "toggle", which checks the option without a click.
+void SetUpFrm::connectChoice(QRadioButton *option, void (SetUpFrm::*handler)())
+{
+    connect(option, &QRadioButton::toggled, this, [this, handler](bool on) {
+        if (on)
+            (this->*handler)();
+    });
+}
+
 void SetUpFrm::buildSizeFrame()
 {
     auto *frame = new QGroupBox(QStringLiteral("Board Size"), this);
@@ -42,9 +52,10 @@ void SetUpFrm::buildSizeFrame()
         auto *option = new QRadioButton(QStringLiteral("%1x%1").arg(n), frame);
         option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         placeInTwips(*option, 240, 240 + 360 * i, 735, 375);
-        connect(option, &QRadioButton::clicked, this, handlers[i]);
+        connectChoice(option, handlers[i]);
         m_sizeOptions[i] = option;
     }
+    const QSignalBlocker opening(m_sizeOptions[0]);
     m_sizeOptions[0]->setChecked(true);
 }
 
@@ -61,13 +72,14 @@ void SetUpFrm::buildPictureFrame()
         auto *option = new QRadioButton(QString::fromLatin1(StockPictures[i].caption), frame);
         option->setObjectName(QString::fromLatin1(place.name));
         placeInTwips(*option, 240, place.top, place.width, 255);
-        connect(option, &QRadioButton::clicked, this, handlers[i]);
+        connectChoice(option, handlers[i]);
         m_stockOptions[i] = option;
     }
     m_option11 = new QRadioButton(QStringLiteral("Custom"), frame);
     m_option11->setObjectName(QStringLiteral("Option11"));
     placeInTwips(*m_option11, 240, 1800, 1095, 255);
-    connect(m_option11, &QRadioButton::clicked, this, &SetUpFrm::Option11_Click);
+    connectChoice(m_option11, &SetUpFrm::Option11_Click);
+    const QSignalBlocker opening(m_stockOptions[0]);  // Form_Load paints it once the preview exists
     m_stockOptions[0]->setChecked(true);
     m_shownChoice = m_stockOptions[0];
 }

@@ -51,6 +51,7 @@ private:
     void buildPictureFrame();
     void buildBrowser();
     void buildButtons();
+    void connectChoice(QRadioButton *option, void (SetUpFrm::*handler)());
 
     Form1 &m_main;
     QRadioButton *m_sizeOptions[5] = {};

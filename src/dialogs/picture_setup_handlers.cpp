@@ -32,6 +32,7 @@ void SetUpFrm::stockOption_Click()
     if (!ShowStockPicture()) {
         // The preview still shows the earlier choice; the options must say so, or "Setup board"
         // would file that picture under the wrong name.
+        const QSignalBlocker block(m_shownChoice);
         m_shownChoice->setChecked(true);
         return;
     }

@@ -11,6 +11,8 @@
 #include "platform/cell_view.h"
 #include "support/fakes.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -24,6 +26,7 @@ class TestGameSetup : public QObject {
 private:
     std::unique_ptr<Fakes> m_fakes;
     std::unique_ptr<Form1> m_w;
+    bool m_accessible = false;  // press buttons and toggle options as a screen reader does
 
     QByteArray scoreBytes() const
     {
@@ -64,7 +67,19 @@ private:
                 if (button->text() == what || (what == "Setup" && button->text() == "Setup board"))
                     target = button;
             QVERIFY2(target, qPrintable(text));
-            QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, 6));
+            if (!m_accessible) {
+                QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, 6));
+                return;
+            }
+            QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(target)->actionInterface();
+            QVERIFY(actions);
+            const QString action = target->isCheckable() ? QAccessibleActionInterface::toggleAction()
+                                                         : QAccessibleActionInterface::pressAction();
+            QVERIFY(actions->actionNames().contains(action));
+            const QPointer<QAbstractButton> pressed(target);
+            actions->doAction(action);
+            // A press is an animated click: it lands a moment later.
+            QTRY_VERIFY(!pressed || !pressed->isDown());
         }
     }
     // The goal picture as the preview draws it, or null for a numbers game.
@@ -114,23 +129,29 @@ private slots:
         QTest::addColumn<QString>("checked");
         QTest::addColumn<int>("line");
         QTest::addColumn<int>("messages");
-        QTest::newRow("Numbers OK at once") << QStringList{"Numbers", "NS OK"} << 4 << "" << "N/A" << "Numbers" << 2 << 1;
-        QTest::newRow("Numbers 7x7") << QStringList{"Numbers", "NS 7x7", "NS OK"} << 7 << "" << "N/A" << "Numbers" << 5 << 1;
-        QTest::newRow("Numbers cancelled") << QStringList{"Numbers", "NS 3x3", "NS Cancel"} << 4 << "" << "N/A" << "Numbers" << 2 << 1;
-        QTest::newRow("Pictures at once: 3x3 Leaf") << QStringList{"Pictures", "PS Setup"} << 3 << "Leaf.gif" << "Leaf" << "Pictures" << 6 << 1;
-        QTest::newRow("6x6 Cow") << QStringList{"Pictures", "PS 6x6", "PS Cow", "PS Setup"} << 6 << "cow.jpg" << "Cow" << "Pictures" << 34 << 1;
-        QTest::newRow("Pictures cancelled") << QStringList{"Pictures", "PS Rose", "PS Cancel"} << 4 << "" << "N/A" << "Numbers" << 2 << 1;
-        QTest::newRow("Pictures closed by the close box") << QStringList{"Pictures", "PS Door", "PS close"} << 4 << "" << "N/A" << "Numbers" << 2 << 1;
-        QTest::newRow("custom 300 x 300: not ranked") << QStringList{"Pictures", "PS Custom", "PS file Halves.Jpg", "PS 5x5", "PS Setup"} << 5 << "Halves.Jpg" << "Custom" << "Pictures" << 0 << 0;
-        QTest::newRow("Custom with no file: the stock picture shown") << QStringList{"Pictures", "PS Flower", "PS Custom", "PS Setup"} << 3 << "flower.jpg" << "Flower" << "Pictures" << 16 << 1;
-        QTest::newRow("Picture Setup still open") << QStringList{"Pictures", "PS Rose"} << 4 << "" << "Rose" << "Pictures" << 2 << 1;
-        // A picture board, then Numbers cancelled: still the Leaf game, everywhere.
-        QTest::newRow("1: Leaf, Numbers cancelled") << QStringList{"Pictures", "PS Setup", "Numbers", "NS Cancel"} << 3 << "Leaf.gif" << "Leaf" << "Pictures" << 6 << 1;
-        QTest::newRow("2: both open, Numbers cancelled, Setup board") << QStringList{"Pictures", "Numbers", "NS Cancel", "PS Setup"} << 3 << "Leaf.gif" << "Leaf" << "Pictures" << 6 << 1;
-        QTest::newRow("3: both open, Pictures cancelled, OK") << QStringList{"Numbers", "Pictures", "PS Cancel", "NS 5x5", "NS OK"} << 5 << "" << "N/A" << "Numbers" << 3 << 1;
-        QTest::newRow("4: Leaf, Numbers OK, Pictures cancelled") << QStringList{"Pictures", "PS Setup", "NewGame", "Numbers", "NS OK", "Pictures", "PS Cancel"} << 4 << "" << "N/A" << "Numbers" << 2 << 1;
-        QTest::newRow("5: not square refused, cancelled") << QStringList{"Pictures", "PS Custom", "PS file WIDE.JPG", "PS Setup", "PS Cancel", "ShowPicBox"} << 4 << "" << "N/A" << "Numbers" << 2 << 2;
-        QTest::newRow("5b: Leaf, then not square refused") << QStringList{"Pictures", "PS Setup", "Pictures", "PS Custom", "PS file WIDE.JPG", "PS 7x7", "PS Setup", "PS Cancel"} << 3 << "Leaf.gif" << "Leaf" << "Pictures" << 6 << 2;
+        QTest::addColumn<bool>("accessible");
+        for (const bool accessible : {false, true}) {
+            auto row = [accessible](const char *name) -> QTestData & {
+                return QTest::addRow("%s%s", accessible ? "accessible: " : "", name);
+            };
+            row("Numbers OK at once") << QStringList{"Numbers", "NS OK"} << 4 << "" << "N/A" << "Numbers" << 2 << 1 << accessible;
+            row("Numbers 7x7") << QStringList{"Numbers", "NS 7x7", "NS OK"} << 7 << "" << "N/A" << "Numbers" << 5 << 1 << accessible;
+            row("Numbers cancelled") << QStringList{"Numbers", "NS 3x3", "NS Cancel"} << 4 << "" << "N/A" << "Numbers" << 2 << 1 << accessible;
+            row("Pictures at once: 3x3 Leaf") << QStringList{"Pictures", "PS Setup"} << 3 << "Leaf.gif" << "Leaf" << "Pictures" << 6 << 1 << accessible;
+            row("6x6 Cow") << QStringList{"Pictures", "PS 6x6", "PS Cow", "PS Setup"} << 6 << "cow.jpg" << "Cow" << "Pictures" << 34 << 1 << accessible;
+            row("Pictures cancelled") << QStringList{"Pictures", "PS Rose", "PS Cancel"} << 4 << "" << "N/A" << "Numbers" << 2 << 1 << accessible;
+            row("Pictures closed by the close box") << QStringList{"Pictures", "PS Door", "PS close"} << 4 << "" << "N/A" << "Numbers" << 2 << 1 << accessible;
+            row("custom 300 x 300: not ranked") << QStringList{"Pictures", "PS Custom", "PS file Halves.Jpg", "PS 5x5", "PS Setup"} << 5 << "Halves.Jpg" << "Custom" << "Pictures" << 0 << 0 << accessible;
+            row("Custom with no file: the stock picture shown") << QStringList{"Pictures", "PS Flower", "PS Custom", "PS Setup"} << 3 << "flower.jpg" << "Flower" << "Pictures" << 16 << 1 << accessible;
+            row("Picture Setup still open") << QStringList{"Pictures", "PS Rose"} << 4 << "" << "Rose" << "Pictures" << 2 << 1 << accessible;
+            // A picture board, then Numbers cancelled: still the Leaf game, everywhere.
+            row("1: Leaf, Numbers cancelled") << QStringList{"Pictures", "PS Setup", "Numbers", "NS Cancel"} << 3 << "Leaf.gif" << "Leaf" << "Pictures" << 6 << 1 << accessible;
+            row("2: both open, Numbers cancelled, Setup board") << QStringList{"Pictures", "Numbers", "NS Cancel", "PS Setup"} << 3 << "Leaf.gif" << "Leaf" << "Pictures" << 6 << 1 << accessible;
+            row("3: both open, Pictures cancelled, OK") << QStringList{"Numbers", "Pictures", "PS Cancel", "NS 5x5", "NS OK"} << 5 << "" << "N/A" << "Numbers" << 3 << 1 << accessible;
+            row("4: Leaf, Numbers OK, Pictures cancelled") << QStringList{"Pictures", "PS Setup", "NewGame", "Numbers", "NS OK", "Pictures", "PS Cancel"} << 4 << "" << "N/A" << "Numbers" << 2 << 1 << accessible;
+            row("5: not square refused, cancelled") << QStringList{"Pictures", "PS Custom", "PS file WIDE.JPG", "PS Setup", "PS Cancel", "ShowPicBox"} << 4 << "" << "N/A" << "Numbers" << 2 << 2 << accessible;
+            row("5b: Leaf, then not square refused") << QStringList{"Pictures", "PS Setup", "Pictures", "PS Custom", "PS file WIDE.JPG", "PS 7x7", "PS Setup", "PS Cancel"} << 3 << "Leaf.gif" << "Leaf" << "Pictures" << 6 << 2 << accessible;
+        }
     }
     void gameInPlay()
     {
@@ -141,6 +162,8 @@ private slots:
         QFETCH(QString, checked);
         QFETCH(int, line);
         QFETCH(int, messages);
+        QFETCH(bool, accessible);
+        m_accessible = accessible;
         for (const QString &text : steps)
             step(text);
         QCOMPARE(m_w->panelText(StatusPanel::PictureName), panel2);
