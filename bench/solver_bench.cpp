@@ -60,7 +60,7 @@ solver::Position scrambled(int n, RandomSource &random)
     for (int r = 0; r < n; ++r)
         for (int c = 0; c < n; ++c)
             state.Board(r, c).TileNumber = static_cast<qint16>(r * n + c + 1);
-    state.Board(n - 1, n - 1).IsBlank = True16;
+    state.Board(n - 1, n - 1).IsBlank = true;
     state.BlankRow = state.BlankCol = static_cast<qint16>(n - 1);
     scrambleWalk(state, random);
     return solver::positionOf(state);
