@@ -8,134 +8,111 @@
 
 using solver::Position;
 
-// Every board within `depth` clicks of the solved one, with its distance.
-static std::map<std::vector<int>, int> clicksFromSolved(int n, int depth)
-{
-    std::map<std::vector<int>, int> seen{{Position::solved(n).tiles, 0}};
-    std::vector<std::vector<int>> frontier{Position::solved(n).tiles}, next;
-    for (int d = 1; d <= depth && !frontier.empty(); ++d, frontier.swap(next), next.clear())
-        for (const auto &tiles : frontier)
-            for (int cell = 0; cell < n * n; ++cell)
-                if (Position p{n, tiles}; p.click({cell / n, cell % n}) && seen.emplace(p.tiles, d).second)
-                    next.push_back(p.tiles);
-    return seen;
-}
-
 class tst_Solver : public QObject {
     Q_OBJECT
 private slots:
-    void fewestMatchesBreadthFirst_data();
-    void fewestMatchesBreadthFirst();
-    void solutionsWinTheGame_data();
-    void solutionsWinTheGame();
-    void badBoards_data();
-    void badBoards();
-    void searchGivesUpWhenCancelled();
+    void fewestMatchesBreadthFirst_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("depth");  // every 7th board is checked, and all at the greatest distance
+        QTest::newRow("3x3, of all 181440 boards") << 3 << 99;
+        QTest::newRow("4x4, of those up to 7 clicks away") << 4 << 7;
+    }
+
+    void fewestMatchesBreadthFirst()
+    {
+        QFETCH(int, n);
+        QFETCH(int, depth);
+        // Every board within `depth` clicks of the solved one, with its distance.
+        std::map<std::vector<int>, int> distances{{Position::solved(n).tiles, 0}};
+        std::vector<std::vector<int>> frontier{Position::solved(n).tiles}, next;
+        int farthest = 0, checked = 0;
+        for (int d = 1; d <= depth && !frontier.empty(); ++d, frontier.swap(next), next.clear())
+            for (const auto &tiles : frontier)
+                for (int cell = 0; cell < n * n; ++cell)
+                    if (Position p{n, tiles}; p.click({cell / n, cell % n}) && distances.emplace(p.tiles, d).second)
+                        next.push_back(p.tiles), farthest = d;
+        QVERIFY(n != 3 || distances.size() == 181440);
+        for (const auto &[tiles, d] : distances) {
+            if (++checked % 7 != 0 && d != farthest)
+                continue;
+            Position board{n, tiles};
+            const auto clicks = solver::shortestSolution(board);
+            QVERIFY(clicks);
+            QCOMPARE(int(clicks->size()), d);
+            for (solver::Cell click : *clicks)
+                QVERIFY(board.click(click));
+            QVERIFY(board.isSolved());
+        }
+    }
+
+    void solutionsWinTheGame_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<quint32>("seed");
+        for (int n = 3; n <= 7; ++n)
+            for (quint32 seed : {1u, 2u, 3u})
+                QTest::addRow("%dx%d seed %u", n, n, seed) << n << seed;
+    }
+
+    // The game's own scramble, solved by the game's own moves.
+    void solutionsWinTheGame()
+    {
+        QFETCH(int, n);
+        QFETCH(quint32, seed);
+        TestBoard board(solvedDrawing(n));
+        FakeRandom random(seededScramble(seed));
+        scrambleWalk(board.state, random);
+        const Position start = solver::positionOf(board.state);
+        const std::vector<solver::Cell> clicks = solver::quickSolution(start);
+        QVERIFY(!clicks.empty());
+        QVERIFY(n < 5 || solver::nextClick(start) == clicks.front());
+        for (size_t i = 0; i < clicks.size(); ++i) {
+            QVERIFY2(MoveTile(board.state, clicks[i].row, clicks[i].col), qPrintable(boardText(board.state)));
+            QCOMPARE(Winner(board.state), i + 1 == clicks.size());
+        }
+    }
+
+    void badBoards_data()
+    {
+        QTest::addColumn<QString>("drawing");
+        QTest::addColumn<int>("fewest");  // -1: no answer
+        QTest::addColumn<bool>("hint");
+        QTest::newRow("solved") << "1 2 3|4 5 6|7 8 _" << 0 << false;
+        QTest::newRow("set-up board, gap still holding 9") << "1 2 3|4 5 6|7 8 _9" << 0 << false;
+        QTest::newRow("one click slides two pieces") << "1 2 3|4 5 6|_ 7 8" << 1 << true;
+        QTest::newRow("two pieces swapped, unsolvable") << "2 1 3|4 5 6|7 8 _" << -1 << false;
+        QTest::newRow("a piece twice") << "1 1 3|4 5 6|7 8 _" << -1 << false;
+        QTest::newRow("piece number too big") << "1 2 3|4 5 6|7 9 _" << -1 << false;
+        QTest::newRow("2x2 board") << "1 2|3 _" << -1 << false;
+        QTest::newRow("5x5: a hint but no fewest")
+            << "1 2 3 4 5|6 7 8 9 10|11 12 13 14 15|16 17 18 19 20|21 22 23 _ 24" << -1 << true;
+    }
+
+    void badBoards()
+    {
+        QFETCH(QString, drawing);
+        QFETCH(int, fewest);
+        QFETCH(bool, hint);
+        const Position position = solver::positionOf(TestBoard(drawing).state);
+        QCOMPARE(solver::fewestClicks(position).value_or(-1), fewest);
+        QCOMPARE(solver::nextClick(position).has_value(), hint);
+    }
+
+    void searchGivesUpWhenCancelled()
+    {
+        QCOMPARE(solver::fewestClicks(Position::solved(4)).value_or(-1), 0);  // the tables are ready
+        const Position hardest{4, {1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 4, 8, 12, 0}};  // 43 clicks: a long search
+        std::atomic<bool> cancel{false};
+        std::optional<int> found{-1};
+        std::thread search([&] { found = solver::fewestClicks(hardest, &cancel); });
+        cancel = true;
+        search.join();
+        QVERIFY(!found);
+        QVERIFY(!solver::nextClick(hardest, &cancel));
+    }
 };
 
-void tst_Solver::fewestMatchesBreadthFirst_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("depth");  // every 7th board is checked, and all at the greatest distance
-    QTest::newRow("3x3, of all 181440 boards") << 3 << 99;
-    QTest::newRow("4x4, of those up to 7 clicks away") << 4 << 7;
-}
-
-void tst_Solver::fewestMatchesBreadthFirst()
-{
-    QFETCH(int, n);
-    QFETCH(int, depth);
-    const auto distances = clicksFromSolved(n, depth);
-    QVERIFY(n != 3 || distances.size() == 181440);
-    int farthest = 0, checked = 0;
-    for (const auto &[tiles, d] : distances)
-        farthest = std::max(farthest, d);
-    for (const auto &[tiles, d] : distances) {
-        if (++checked % 7 != 0 && d != farthest)
-            continue;
-        Position board{n, tiles};
-        const auto clicks = solver::shortestSolution(board);
-        QVERIFY(clicks);
-        QCOMPARE(int(clicks->size()), d);
-        for (solver::Cell click : *clicks)
-            QVERIFY(board.click(click));
-        QVERIFY(board.isSolved());
-    }
-}
-
-void tst_Solver::solutionsWinTheGame_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<quint32>("seed");
-    for (int n = 3; n <= 7; ++n)
-        for (quint32 seed : {1u, 2u, 3u})
-            QTest::addRow("%dx%d seed %u", n, n, seed) << n << seed;
-}
-
-void tst_Solver::solutionsWinTheGame()
-{
-    QFETCH(int, n);
-    QFETCH(quint32, seed);
-    QStringList rows(n);
-    for (int i = 0; i < n * n; ++i)
-        rows[i / n] += (i + 1 < n * n ? QString::number(i + 1) : QStringLiteral("_")) + QLatin1Char(' ');
-    TestBoard board(rows.join(QLatin1Char('|')));
-    FakeRandom random{std::vector<float>(ScrambleSteps)};
-    for (float &value : random.values)  // the game's scramble, driven by a seeded generator
-        value = float((seed = seed * 1664525u + 1013904223u) >> 8) / 16777216.0f;
-    scrambleWalk(board.state, random);
-    const Position start = solver::positionOf(board.state);
-    const std::vector<solver::Cell> clicks = solver::quickSolution(start);
-    QVERIFY(!clicks.empty());
-    QVERIFY(n < 5 || solver::nextClick(start) == clicks.front());
-    for (size_t i = 0; i < clicks.size(); ++i) {
-        QVERIFY2(MoveTile(board.state, clicks[i].row, clicks[i].col), qPrintable(boardText(board.state)));
-        QCOMPARE(Winner(board.state), i + 1 == clicks.size());
-    }
-}
-
-void tst_Solver::badBoards_data()
-{
-    QTest::addColumn<QString>("drawing");
-    QTest::addColumn<int>("fewest");  // -1: no answer
-    QTest::addColumn<bool>("hint");
-    QTest::newRow("solved") << "1 2 3|4 5 6|7 8 _" << 0 << false;
-    QTest::newRow("one click slides two pieces") << "1 2 3|4 5 6|_ 7 8" << 1 << true;
-    QTest::newRow("two pieces swapped, unsolvable") << "2 1 3|4 5 6|7 8 _" << -1 << false;
-    QTest::newRow("a piece twice") << "1 1 3|4 5 6|7 8 _" << -1 << false;
-    QTest::newRow("piece number too big") << "1 2 3|4 5 6|7 9 _" << -1 << false;
-    QTest::newRow("2x2 board") << "1 2|3 _" << -1 << false;
-    QTest::newRow("5x5: a hint but no fewest")
-        << "1 2 3 4 5|6 7 8 9 10|11 12 13 14 15|16 17 18 19 20|21 22 23 _ 24" << -1 << true;
-}
-
-void tst_Solver::badBoards()
-{
-    QFETCH(QString, drawing);
-    QFETCH(int, fewest);
-    QFETCH(bool, hint);
-    TestBoard board(drawing);
-    QCOMPARE(solver::fewestClicks(solver::positionOf(board.state)).value_or(-1), fewest);
-    QCOMPARE(solver::nextClick(solver::positionOf(board.state)).has_value(), hint);
-    // Right after set-up the empty cell still holds N*N; to the solver it is the same board.
-    if (BoardCell &corner = board.state.Board(board.state.LastRow, board.state.LastCol); corner.IsBlank == True16) {
-        corner.TileNumber = qint16(board.state.size() * board.state.size());
-        QCOMPARE(solver::fewestClicks(solver::positionOf(board.state)).value_or(-1), fewest);
-    }
-}
-
-void tst_Solver::searchGivesUpWhenCancelled()
-{
-    QCOMPARE(solver::fewestClicks(Position::solved(4)).value_or(-1), 0);  // the tables are ready
-    const Position hardest{4, {1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 4, 8, 12, 0}};  // 43 clicks: a long search
-    std::atomic<bool> cancel{false};
-    std::optional<int> found{-1};
-    std::thread search([&] { found = solver::fewestClicks(hardest, &cancel); });
-    cancel = true;
-    search.join();
-    QVERIFY(!found);
-    QVERIFY(!solver::nextClick(hardest, &cancel));
-}
 
 QTEST_GUILESS_MAIN(tst_Solver)
 #include "tst_solver.moc"

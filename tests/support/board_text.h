@@ -1,73 +1,91 @@
-// Boards drawn as text for tests: "1 2 3|4 _ 5|7 8 6", "_" the empty cell.
+// Boards drawn as text for tests: "1 2 3|4 _ 5|7 8 6", "_" the empty cell ("_9": empty, still holding 9).
 #pragma once
 
 #include "board/board_rules.h"
 #include "fakes.h"
 
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 // A model board with recording views, sized from the drawing.
 struct TestBoard {
     GameState state;
     std::vector<std::unique_ptr<FakeTileView>> views;
-    ViewGrid grid{};
 
     explicit TestBoard(const QString &drawing)
     {
         const QStringList rows = drawing.split(QLatin1Char('|'));
-        const int n = static_cast<int>(rows.size());
-        state.LastRow = state.LastCol = static_cast<qint16>(n - 1);
+        const int n = int(rows.size());
+        state.LastRow = state.LastCol = qint16(n - 1);
         state.Board.resize(n, n);
         state.BackgroundPicture = Picture{QImage(4, 4, QImage::Format_RGB32), QStringLiteral("Empty")};
-        for (int r = 0; r < n; ++r) {
-            const QStringList cells = rows[r].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (int r = 0; r < n; ++r)
             for (int c = 0; c < n; ++c) {
-                views.push_back(std::make_unique<FakeTileView>());
-                grid[static_cast<size_t>(r)][static_cast<size_t>(c)] = views.back().get();
+                const QString text = rows[r].split(QLatin1Char(' '), Qt::SkipEmptyParts).value(c);
                 BoardCell &cell = state.Board(r, c);
-                cell.Tile = views.back().get();
-                const bool empty = cells.value(c) == QLatin1String("_");
-                cell.TileNumber = static_cast<qint16>(empty ? 0 : cells.value(c).toInt());
-                cell.IsBlank = empty ? true : false;
-                cell.Tile->setPicture(empty ? state.BackgroundPicture
-                                            : Picture{QImage(4, 4, QImage::Format_RGB32), cells.value(c)});
-                cell.Tile->setSpecialEffect(empty ? SpecialEffect::Sunken : SpecialEffect::Raised);
-                if (empty) {
-                    state.BlankRow = static_cast<qint16>(r);
-                    state.BlankCol = static_cast<qint16>(c);
-                }
+                cell.Tile = views.emplace_back(std::make_unique<FakeTileView>()).get();
+                cell.IsBlank = text.startsWith(QLatin1Char('_'));
+                cell.TileNumber = qint16(text.mid(cell.IsBlank ? 1 : 0).toInt());
+                cell.Tile->setPicture(cell.IsBlank ? state.BackgroundPicture
+                                                   : Picture{QImage(4, 4, QImage::Format_RGB32), text});
+                cell.Tile->setSpecialEffect(cell.IsBlank ? SpecialEffect::Sunken : SpecialEffect::Raised);
+                if (cell.IsBlank)
+                    std::tie(state.BlankRow, state.BlankCol) = std::pair(qint16(r), qint16(c));
             }
-        }
     }
 };
 
-// The numbers in the model, "_" for the empty cell.
-inline QString boardText(const GameState &state)
+inline QString drawBoard(int n, const std::function<QString(int, int)> &cellText)
 {
     QStringList rows;
-    for (int r = 0; r <= state.LastRow; ++r) {
+    for (int r = 0; r < n; ++r) {
         QStringList cells;
-        for (int c = 0; c <= state.LastCol; ++c) {
-            const BoardCell &cell = state.Board(r, c);
-            cells << (cell.IsBlank ? QStringLiteral("_") : QString::number(cell.TileNumber));
-        }
+        for (int c = 0; c < n; ++c)
+            cells << cellText(r, c);
         rows << cells.join(QLatin1Char(' '));
     }
     return rows.join(QLatin1Char('|'));
 }
 
-// What the views show: picture names, with "_" for a sunken view.
-inline QString viewText(const GameState &state)
+// The numbers in the model, "_" for the empty cell.
+inline QString boardText(const GameState &s)
 {
-    QStringList rows;
-    for (int r = 0; r <= state.LastRow; ++r) {
-        QStringList cells;
-        for (int c = 0; c <= state.LastCol; ++c) {
-            const TileView *view = state.Board(r, c).Tile;
-            cells << (view->specialEffect() == SpecialEffect::Sunken ? QStringLiteral("_") : view->picture().name);
-        }
-        rows << cells.join(QLatin1Char(' '));
-    }
-    return rows.join(QLatin1Char('|'));
+    return drawBoard(s.LastRow + 1, [&](int r, int c) {
+        return s.Board(r, c).IsBlank ? QStringLiteral("_") : QString::number(s.Board(r, c).TileNumber);
+    });
+}
+
+// What the views show: picture names, with "_" for a sunken view.
+inline QString viewText(const GameState &s)
+{
+    return drawBoard(s.LastRow + 1, [&](int r, int c) {
+        const TileView *view = s.Board(r, c).Tile;
+        return view->specialEffect() == SpecialEffect::Sunken ? QStringLiteral("_") : view->picture().name;
+    });
+}
+
+inline QString solvedDrawing(int n)
+{
+    return drawBoard(n, [n](int r, int c) {
+        return r * n + c + 1 < n * n ? QString::number(r * n + c + 1) : QStringLiteral("_");
+    });
+}
+
+// The values of a whole scramble from a seeded linear congruential generator.
+inline std::vector<float> seededScramble(quint32 seed)
+{
+    std::vector<float> values(ScrambleSteps);
+    for (float &value : values)
+        value = float((seed = seed * 1664525u + 1013904223u) >> 8) / 16777216.0f;
+    return values;
+}
+
+inline QImage gradient(int side)
+{
+    QImage image(side, side, QImage::Format_RGB32);
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < side; ++x)
+            image.setPixel(x, y, qRgb(x % 256, y % 256, 90));
+    return image;
 }
