@@ -3,122 +3,83 @@
 #include "support/file_size_limit.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-const QString App = QStringLiteral("Orvane.Works");
-const QString Section = QStringLiteral("Tessary");
-
-void writeFile(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(text);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-} // namespace
+static const QString App("Orvane.Works"), Section("Tessary");
 
 class tst_IniSettingsStore : public QObject {
     Q_OBJECT
 private slots:
-    void init() { QStandardPaths::setTestModeEnabled(true); }
-    void livesInTheUserConfigurationFolder();
-    void readingAnEmptyStoreWritesNothing();
-    void keysIgnoreCase();
-    void handEditedValues_data();
-    void handEditedValues();
-    void aFullDiskKeepsTheLastGoodFile_data();
-    void aFullDiskKeepsTheLastGoodFile();
-};
-
-void tst_IniSettingsStore::livesInTheUserConfigurationFolder()
-{
-    const IniSettingsStore store;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    QCOMPARE(store.filePath(App), folder + QStringLiteral("/Orvane.Works.conf"));
-}
-
-void tst_IniSettingsStore::readingAnEmptyStoreWritesNothing()
-{
-    QTemporaryDir dir;
-    const IniSettingsStore store(dir.filePath(QStringLiteral("not yet made")));
-    QCOMPARE(store.read(App, Section, QStringLiteral("Music"), QStringLiteral("True")), QStringLiteral("True"));
-    QVERIFY(!QFile::exists(store.filePath(App)));
-    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("not yet made"))));
-}
-
-void tst_IniSettingsStore::keysIgnoreCase()
-{
-    QTemporaryDir dir;
-    IniSettingsStore store(dir.path());
-    store.write(App, Section, QStringLiteral("StatusBar"), QStringLiteral("False"));
-    QCOMPARE(readFile(store.filePath(App)), QByteArray("[Tessary]\nStatusBar=False\n"));
-    QCOMPARE(store.read(App, Section, QStringLiteral("statusbar"), QStringLiteral("True")), QStringLiteral("False"));
-
-    // A hand-written spelling is found and rewritten in place, never doubled.
-    QTemporaryDir handMade;
-    IniSettingsStore edited(handMade.path());
-    writeFile(edited.filePath(App), "[Tessary]\nSTATUSBAR=False\n");
-    QCOMPARE(edited.read(App, Section, QStringLiteral("statusbar"), QStringLiteral("True")), QStringLiteral("False"));
-    edited.write(App, Section, QStringLiteral("StatusBar"), QStringLiteral("True"));
-    QCOMPARE(readFile(edited.filePath(App)), QByteArray("[Tessary]\nSTATUSBAR=True\n"));
-    // Another program's section is another place.
-    QCOMPARE(store.read(App, QStringLiteral("Other"), QStringLiteral("StatusBar"), QStringLiteral("x")), QStringLiteral("x"));
-}
-
-void tst_IniSettingsStore::handEditedValues_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("lower case false") << QByteArray("[Tessary]\nSound=false\n") << "false";
-    QTest::newRow("empty value") << QByteArray("[Tessary]\nSound=\n") << "";
-    QTest::newRow("with a comma") << QByteArray("[Tessary]\nSound=False, really\n") << "False, really";
-    QTest::newRow("no section") << QByteArray("Sound=False\n") << "True";
-    QTest::newRow("not an ini file") << QByteArray("\x89PNG\r\n\x1a\n") << "True";
-}
-
-void tst_IniSettingsStore::handEditedValues()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QString, expected);
-    QTemporaryDir dir;
-    const IniSettingsStore store(dir.path());
-    writeFile(store.filePath(App), file);
-    QCOMPARE(store.read(App, Section, QStringLiteral("Sound"), QStringLiteral("True")), expected);
-}
-
-void tst_IniSettingsStore::aFullDiskKeepsTheLastGoodFile_data()
-{
-    QTest::addColumn<int>("room");  // bytes a file may grow to; the file grows by 12
-    QTest::newRow("no room at all") << 0;
-    QTest::newRow("room for the old file and QSettings' lock, not the new file") << 351;
-}
-
-void tst_IniSettingsStore::aFullDiskKeepsTheLastGoodFile()
-{
-    QFETCH(int, room);
-    QTemporaryDir dir;
-    IniSettingsStore store(dir.path());
-    const QByteArray other = "[Other]\nnote=" + QByteArray(300, 'x') + "\n\n";
-    const QByteArray before = other + "[Tessary]\nMusic=True\nStatusBar=True\n";
-    writeFile(store.filePath(App), before);
+    void readsWhatTheFileHolds_data()
     {
-        const FileSizeLimit disk(static_cast<rlim_t>(room));
-        QVERIFY(!store.write(App, Section, QStringLiteral("Sound"), QStringLiteral("False")));
+        QTest::addColumn<QByteArray>("file");  // "<none>": no file, nor even its folder
+        QTest::addColumn<QString>("sound");    // what reading Sound with the default "True" gives
+        QTest::newRow("no file") << QByteArray("<none>") << "True";
+        QTest::newRow("key in another case") << QByteArray("[Tessary]\nSOUND=False\n") << "False";
+        QTest::newRow("lower case false") << QByteArray("[Tessary]\nSound=false\n") << "false";
+        QTest::newRow("empty value") << QByteArray("[Tessary]\nSound=\n") << "";
+        QTest::newRow("with a comma") << QByteArray("[Tessary]\nSound=False, really\n") << "False, really";
+        QTest::newRow("another section") << QByteArray("[Other]\nSound=False\n") << "True";
+        QTest::newRow("no section") << QByteArray("Sound=False\n") << "True";
+        QTest::newRow("not an ini file") << QByteArray("\x89PNG\r\n\x1a\n") << "True";
     }
-    QCOMPARE(readFile(store.filePath(App)), before);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Orvane.Works.conf"});
-    // with room again, the value goes in and nothing else changes
-    QVERIFY(store.write(App, Section, QStringLiteral("Sound"), QStringLiteral("False")));
-    QCOMPARE(readFile(store.filePath(App)), other + "[Tessary]\nMusic=True\nSound=False\nStatusBar=True\n");
-}
+
+    void readsWhatTheFileHolds()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, sound);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("config");
+        const IniSettingsStore store(folder);
+        if (file != "<none>" && QDir().mkpath(folder))
+            writeFile(store.filePath(App), file);
+        QCOMPARE(store.read(App, Section, "sound", "True"), sound);
+        QCOMPARE(fileBytes(store.filePath(App)), file == "<none>" ? QByteArray() : file);  // reading writes nothing
+        QCOMPARE(QFileInfo::exists(folder), file != "<none>");
+        QStandardPaths::setTestModeEnabled(true);
+        QCOMPARE(IniSettingsStore().filePath(App),
+                 QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Orvane.Works.conf");
+    }
+
+    // A new key goes in as given; a hand-written spelling is rewritten in place, never doubled.
+    void writesKeysWhereTheyAre()
+    {
+        QTemporaryDir dir;
+        IniSettingsStore store(dir.path());
+        QVERIFY(store.write(App, Section, "StatusBar", "False"));
+        QCOMPARE(fileBytes(store.filePath(App)), QByteArray("[Tessary]\nStatusBar=False\n"));
+        writeFile(store.filePath(App), "[Tessary]\nSTATUSBAR=False\n");
+        QVERIFY(store.write(App, Section, "StatusBar", "True"));
+        QCOMPARE(fileBytes(store.filePath(App)), QByteArray("[Tessary]\nSTATUSBAR=True\n"));
+    }
+
+    void aFullDiskKeepsTheLastGoodFile_data()
+    {
+        QTest::addColumn<int>("room");  // bytes a file may grow to; the file grows by 12
+        QTest::newRow("no room at all") << 0;
+        QTest::newRow("room for the old file and QSettings' lock, not the new file") << 351;
+    }
+
+    void aFullDiskKeepsTheLastGoodFile()
+    {
+        QFETCH(int, room);
+        QTemporaryDir dir;
+        IniSettingsStore store(dir.path());
+        const QByteArray other = "[Other]\nnote=" + QByteArray(300, 'x') + "\n\n";
+        const QByteArray before = other + "[Tessary]\nMusic=True\nStatusBar=True\n";
+        writeFile(store.filePath(App), before);
+        {
+            const FileSizeLimit disk(static_cast<rlim_t>(room));
+            QVERIFY(!store.write(App, Section, "Sound", "False"));
+        }
+        QCOMPARE(fileBytes(store.filePath(App)), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Orvane.Works.conf"});
+        // with room again, the value goes in and nothing else changes
+        QVERIFY(store.write(App, Section, "Sound", "False"));
+        QCOMPARE(fileBytes(store.filePath(App)), other + "[Tessary]\nMusic=True\nSound=False\nStatusBar=True\n");
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_IniSettingsStore)
 #include "tst_ini_settings_store.moc"
