@@ -8,6 +8,7 @@
 #include "platform/audio_wave_player.h"
 
 #include <QFile>
+#include <atomic>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sndfile.h>
@@ -235,7 +236,11 @@ void tst_Audio::noDeviceIsSilentAndQuick()
     music->setFileName(media(QStringLiteral("fallmorn.mid")));
     for (const char *command : {"open", "stop", "next"})
         music->command(QLatin1String(command));
-    // Start-up with the music off: nothing has asked for the sound server and no report is due.
+    // Start-up with the music off: once the audio thread has done what was asked of it so far,
+    // nothing has asked for the sound server, and no report is due.
+    std::atomic<bool> done = false;
+    output->post([&] { done = true; });
+    QTRY_VERIFY(done);
     QCOMPARE(output->state(), AudioOutput::State::Untried);
     QVERIFY(!music->reporting());
 
