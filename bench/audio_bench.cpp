@@ -1,10 +1,11 @@
 // Audio figures against a private PulseAudio server playing into a null sink: what the game costs
 // while nothing happens, with the music off and on, beside a bare Qt window; how soon a click is
-// heard; what an effect call costs the UI thread.
+// heard; what an effect call and the start of the music cost the UI thread.
 // Usage: audio_bench [idle|clicks]   (both when not named; needs pulseaudio and pulseaudio-utils,
 // which scripts/deps.sh bench installs)
 #include "sound_server.h"
 
+#include "platform/audio_music_device.h"
 #include "platform/audio_output.h"
 #include "platform/audio_wave_player.h"
 
@@ -108,6 +109,27 @@ void clickFigures(const PrivateSoundServer &server, const QString &click)
                 static_cast<double>(output.latencyFrames()) * 500.0 / WaveClip::SampleRate);
 }
 
+// What the game's start-up spends on audio on the UI thread, with the music on.
+void startupFigure(const QString &tune)
+{
+    QElapsedTimer t;
+    t.start();
+    AudioOutput output;
+    MixerWavePlayer waves(output);
+    FluidMusicDevice music(output);
+    music.setFileName(tune);
+    music.setStatusUpdate([] {});
+    music.command(QStringLiteral("open"));
+    music.command(QStringLiteral("play"));
+    std::printf("start-up on the UI thread (output, effects, music open + play): %.2f ms\n", t.nsecsElapsed() / 1e6);
+    QElapsedTimer loading;
+    loading.start();
+    while (music.length() == 0 && loading.elapsed() < 5000)
+        runEvents(5);
+    std::printf("music rendering %lld ms after play (FluidSynth and the SoundFont loaded off the UI thread)\n",
+                static_cast<long long>(loading.elapsed()));
+}
+
 void asyncCallFigures(const QString &click)
 {
     AudioOutput output;
@@ -143,9 +165,11 @@ int main(int argc, char *argv[])
         idleFigures(server);
     if (part.isEmpty() || part == QLatin1String("clicks")) {
         server.useInThisProcess();
-        const QString click = QDir(QStringLiteral(TESSARY_MEDIA_DIR)).filePath(QStringLiteral("change.wav"));
+        const QDir media(QStringLiteral(TESSARY_MEDIA_DIR));
+        const QString click = media.filePath(QStringLiteral("change.wav"));
         clickFigures(server, click);
         asyncCallFigures(click);
+        startupFigure(media.filePath(QStringLiteral("fallmorn.mid")));
     }
     return 0;
 }
