@@ -17,9 +17,6 @@ namespace {
 constexpr int FadeOutFrames = WaveClip::SampleRate / 50;
 // How often an open stream is checked for having gone quiet.
 constexpr int QuietCheckMs = 250;
-// A click into an open stream waits behind what is queued, about this long. Qt's PulseAudio sink
-// stalls when the server's share drops under two of its 20 ms periods, which it does below 60.
-constexpr int StreamBufferMs = 100;
 // Shut-down never waits longer than this for the fade to be heard, nor for the thread to end.
 constexpr int CloseTimeoutMs = 600;
 constexpr int JoinTimeoutMs = 1500;
@@ -137,8 +134,10 @@ void AudioThreadSide::openStream()
 {
     if (m_sink || !m_mixer)
         return;
+    // The server picks the buffer (about 145 ms with PulseAudio). A smaller one lets a click into an
+    // open stream be heard sooner but costs CPU all the while the music plays, and Qt's PulseAudio
+    // sink stops pulling for good below about 60 ms.
     m_sink = new QAudioSink(m_device, m_format, this);
-    m_sink->setBufferSize(qsizetype(StreamBufferMs) * WaveClip::SampleRate / 1000 * AudioMixer::BytesPerFrame);
     // Frames count as played from what this sink reports, on top of what went before it.
     const qint64 before = m_mixer->framesDelivered();
     m_mixer->setPlayedFrames(
