@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QThread>
 #include <ctime>
+#include <csignal>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace {
@@ -43,6 +45,8 @@ PrivateSoundServer::PrivateSoundServer()
     m_server.setProcessEnvironment(environment());
     m_server.setStandardOutputFile(QProcess::nullDevice());
     m_server.setStandardErrorFile(path(QStringLiteral("pulseaudio.log")));
+    // A benchmark that is killed takes its server with it.
+    m_server.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     m_server.start(QStringLiteral("pulseaudio"),
                    {QStringLiteral("-n"), QStringLiteral("--daemonize=no"), QStringLiteral("--exit-idle-time=-1"),
                     QStringLiteral("--use-pid-file=no"), QStringLiteral("--disallow-exit"),
