@@ -1,5 +1,10 @@
-// Audio figures: UI-thread time added to start-up, the cost of an effect call, CPU while the music plays.
-// Usage: audio_bench [media folder] [seconds of music to measure, default 30]
+// Audio figures against a private PulseAudio server playing into a null sink: what the game costs
+// while nothing happens, with the music off and on, beside a bare Qt window; how soon a click is
+// heard; what an effect call and the start of the music cost the UI thread.
+// Usage: audio_bench [idle|clicks]   (both when not named; needs pulseaudio and pulseaudio-utils,
+// which scripts/deps.sh bench installs)
+#include "sound_server.h"
+
 #include "platform/audio_music_device.h"
 #include "platform/audio_output.h"
 #include "platform/audio_wave_player.h"
@@ -11,16 +16,12 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 namespace {
-double processCpuSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
+constexpr int SettleMs = 5000;
+constexpr int IdleMs = 20000;
+constexpr int Clicks = 8;
 
 void runEvents(int ms)
 {
@@ -29,85 +30,146 @@ void runEvents(int ms)
     loop.exec();
 }
 
-// Runs the event loop until done() or the limit; returns the milliseconds it took.
-template <typename Done> qint64 waitFor(Done done, int limitMs)
+void printIdle(const char *what, const IdleFigures &f)
+{
+    std::printf("%-28s %7.1f MB %7.1f MB %7d %9.2f%% %8d %10s\n", what, f.rssMb, f.anonymousMb, f.threads,
+                f.cpuPercent, f.streams, f.fluidSynthMapped ? "yes" : "no");
+}
+
+void idleFigures(const PrivateSoundServer &server)
+{
+    QProcessEnvironment env = server.environment();
+    const bool display = env.contains(QStringLiteral("DISPLAY")) || env.contains(QStringLiteral("WAYLAND_DISPLAY"));
+    if (!display)
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    const QString game = QCoreApplication::applicationDirPath() + QStringLiteral("/../tessary/tessary");
+    std::printf("Idle, %s: resident memory %d s after start, CPU over the next %d s, streams open then\n",
+                display ? "on the display" : "offscreen", SettleMs / 1000, IdleMs / 1000);
+    std::printf("%-28s %10s %10s %7s %10s %8s %10s\n", "", "RSS", "anonymous", "threads", "CPU", "streams",
+                "FluidSynth");
+    printIdle("bare Qt window", measureIdle(QCoreApplication::applicationDirPath() + QStringLiteral("/bare_window"),
+                                            {}, env, server, SettleMs, IdleMs));
+    server.writePreferences(false);
+    printIdle("Tessary, Music Off", measureIdle(game, {}, env, server, SettleMs, IdleMs));
+    server.writePreferences(true);
+    printIdle("Tessary, Music On", measureIdle(game, {}, env, server, SettleMs, IdleMs));
+}
+
+void printDelays(const char *what, std::vector<double> ms)
+{
+    std::sort(ms.begin(), ms.end());
+    if (ms.empty() || ms.front() < 0) {
+        std::printf("%s: not heard\n", what);
+        return;
+    }
+    std::printf("%s: median %.1f ms, max %.1f ms (%zu clicks)\n", what, ms[ms.size() / 2], ms.back(), ms.size());
+}
+
+// From the play call to the first sound on the sink's monitor, which arrives at most a few
+// milliseconds after the sink played it.
+void clickFigures(const PrivateSoundServer &server, const QString &click)
+{
+    SinkMonitor monitor(server);
+    if (!monitor.ok()) {
+        std::printf("click-to-sound: the sink's monitor cannot be recorded (parec)\n");
+        return;
+    }
+    AudioOutput output;
+    MixerWavePlayer waves(output);
+    auto delayMs = [&] {
+        monitor.drain();
+        const qint64 start = monotonicNs();
+        waves.play(click, WavePlayer::Mode::Async);
+        const qint64 heard = monitor.waitForSound(2000);
+        return heard ? static_cast<double>(heard - start) / 1e6 : -1.0;
+    };
+    auto waitUntilClosed = [&] {
+        QElapsedTimer t;
+        t.start();
+        while (output.streamOpen() && t.elapsed() < 10000)
+            runEvents(20);
+        return t.elapsed();
+    };
+    printDelays("click-to-sound, first sound of the run (finds the server, opens the stream)", {delayMs()});
+    std::vector<double> closed, open;
+    qint64 closedAfterMs = 0;
+    for (int i = 0; i < Clicks; ++i) {
+        closedAfterMs = waitUntilClosed();
+        closed.push_back(delayMs());
+    }
+    for (int i = 0; i < Clicks; ++i) {
+        runEvents(300);
+        open.push_back(delayMs());
+    }
+    std::printf("stream closed %lld ms after the click was heard (clip 150 ms, then %d ms quiet)\n",
+                static_cast<long long>(closedAfterMs), AudioOutput::QuietCloseMs);
+    printDelays("click-to-sound, stream closed (opened again for the click)", closed);
+    printDelays("click-to-sound, stream still open", open);
+    std::printf("stream buffer: %.1f ms in the sink and as much in the server\n",
+                static_cast<double>(output.latencyFrames()) * 500.0 / WaveClip::SampleRate);
+}
+
+// What the game's start-up spends on audio on the UI thread, with the music on.
+void startupFigure(const QString &tune)
 {
     QElapsedTimer t;
     t.start();
-    while (!done() && t.elapsed() < limitMs)
+    AudioOutput output;
+    MixerWavePlayer waves(output);
+    FluidMusicDevice music(output);
+    music.setFileName(tune);
+    music.setStatusUpdate([] {});
+    music.command(QStringLiteral("open"));
+    music.command(QStringLiteral("play"));
+    std::printf("start-up on the UI thread (output, effects, music open + play): %.2f ms\n", t.nsecsElapsed() / 1e6);
+    QElapsedTimer loading;
+    loading.start();
+    while (music.length() == 0 && loading.elapsed() < 5000)
         runEvents(5);
-    return t.elapsed();
+    std::printf("music rendering %lld ms after play (FluidSynth and the SoundFont loaded off the UI thread)\n",
+                static_cast<long long>(loading.elapsed()));
 }
 
-double cpuPercentOver(int seconds)
+void asyncCallFigures(const QString &click)
 {
-    const double cpu = processCpuSeconds();
-    QElapsedTimer wall;
-    wall.start();
-    runEvents(seconds * 1000);
-    return 100.0 * (processCpuSeconds() - cpu) / (static_cast<double>(wall.nsecsElapsed()) * 1e-9);
-}
-
-void asyncCallFigures(MixerWavePlayer &waves, const QString &file)
-{
+    AudioOutput output;
+    MixerWavePlayer waves(output);
     QElapsedTimer t;
     t.start();
-    waves.play(file, WavePlayer::Mode::Async);
+    waves.play(click, WavePlayer::Mode::Async);
     const qint64 firstNs = t.nsecsElapsed();
     std::vector<qint64> ns;
     for (int i = 0; i < 50; ++i) {
         runEvents(20);
         t.restart();
-        waves.play(file, WavePlayer::Mode::Async);
+        waves.play(click, WavePlayer::Mode::Async);
         ns.push_back(t.nsecsElapsed());
     }
     std::sort(ns.begin(), ns.end());
-    std::printf("async play call, first (decodes the file): %.1f us\n", firstNs / 1000.0);
-    std::printf("async play call, later: median %.1f us, max %.1f us (%zu calls)\n", ns[ns.size() / 2] / 1000.0,
-                ns.back() / 1000.0, ns.size());
+    std::printf("async play call on the UI thread, first (decodes the file): %.1f us\n", firstNs / 1000.0);
+    std::printf("async play call on the UI thread, later: median %.1f us, max %.1f us (%zu calls)\n",
+                ns[ns.size() / 2] / 1000.0, ns.back() / 1000.0, ns.size());
 }
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QString media = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(TESSARY_MEDIA_DIR);
-    const int seconds = argc > 2 ? std::max(1, atoi(argv[2])) : 30;
-
-    QElapsedTimer t;
-    t.start();
-    auto *output = new AudioOutput;
-    auto *waves = new MixerWavePlayer(*output);
-    auto *music = new FluidMusicDevice(*output);
-    music->setFileName(QDir(media).filePath(QStringLiteral("fallmorn.mid")));
-    music->setStatusUpdate([] {});
-    music->command(QStringLiteral("open"));
-    music->command(QStringLiteral("play"));
-    std::printf("start-up on the UI thread (output, effects, music open + play): %.2f ms\n", t.nsecsElapsed() / 1e6);
-
-    const qint64 openMs = waitFor([&] { return output->state() != AudioOutput::State::Starting; }, 5000);
-    if (output->state() != AudioOutput::State::Open) {
-        std::printf("no audio device: every call is a no-op (found out in %lld ms)\n", static_cast<long long>(openMs));
-        asyncCallFigures(*waves, QDir(media).filePath(QStringLiteral("change.wav")));
-    } else {
-        std::printf("device open after %lld ms (off the UI thread)\n", static_cast<long long>(openMs));
-        const qint64 musicMs = waitFor([&] { return music->length() > 0; }, 5000);
-        std::printf("music rendering after %lld ms (SoundFont loaded off the UI thread)\n", static_cast<long long>(musicMs + openMs));
-        runEvents(2000);
-        std::printf("CPU of the whole process, music playing: %.2f%% of one core over %d s\n", cpuPercentOver(seconds), seconds);
-        asyncCallFigures(*waves, QDir(media).filePath(QStringLiteral("change.wav")));
-        t.restart();
-        waves->play(QDir(media).filePath(QStringLiteral("pop.wav")), WavePlayer::Mode::Sync);
-        std::printf("sync play of pop.wav (0.30 s) returned after %lld ms\n", static_cast<long long>(t.elapsed()));
-        music->command(QStringLiteral("stop"));
-        runEvents(3000);
-        std::printf("CPU of the whole process, music stopped: %.2f%% of one core over %d s\n", cpuPercentOver(seconds / 3 + 1), seconds / 3 + 1);
+    PrivateSoundServer server;
+    if (!server.ok()) {
+        std::printf("pulseaudio could not be started: scripts/deps.sh bench installs it\n");
+        return 1;
     }
-    t.restart();
-    music->command(QStringLiteral("close"));
-    delete music;
-    delete waves;
-    delete output;
-    std::printf("shut-down of the audio: %lld ms\n", static_cast<long long>(t.elapsed()));
+    const QString part = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (part.isEmpty() || part == QLatin1String("idle"))
+        idleFigures(server);
+    if (part.isEmpty() || part == QLatin1String("clicks")) {
+        server.useInThisProcess();
+        const QDir media(QStringLiteral(TESSARY_MEDIA_DIR));
+        const QString click = media.filePath(QStringLiteral("change.wav"));
+        clickFigures(server, click);
+        asyncCallFigures(click);
+        startupFigure(media.filePath(QStringLiteral("fallmorn.mid")));
+    }
     return 0;
 }

@@ -116,9 +116,15 @@ QImage drawWoodGrain(qreal devicePixelRatio)
     return image;
 }
 
-PicFrm::PicFrm(qreal devicePixelRatio)
+PicFrm::PicFrm(qreal devicePixelRatio) : m_devicePixelRatio(devicePixelRatio)
 {
-    for (int k = 0; k < NumberPictureCount; ++k)
-        m_numPic[static_cast<size_t>(k)] = Picture{drawNumberPicture(k + 1, devicePixelRatio), QString::number(k + 1)};
     m_image3 = Picture{drawWoodGrain(devicePixelRatio), QStringLiteral("Empty")};
+}
+
+const Picture &PicFrm::NumPic(int k) const
+{
+    Picture &picture = m_numPic.at(static_cast<size_t>(k));
+    if (picture.isNull())
+        picture = Picture{drawNumberPicture(k + 1, m_devicePixelRatio), QString::number(k + 1)};
+    return picture;
 }

@@ -18,12 +18,14 @@ class PicFrm {
 public:
     explicit PicFrm(qreal devicePixelRatio = 1.0);
 
-    // 0 <= k < 49: the picture of the number k + 1, named "k + 1".
-    const Picture &NumPic(int k) const { return m_numPic.at(static_cast<size_t>(k)); }
+    // 0 <= k < 49: the picture of the number k + 1, named "k + 1". Drawn the first time it is
+    // asked for: a 4 x 4 board needs 15 of the 49.
+    const Picture &NumPic(int k) const;
     // The empty-cell picture, named "Empty".
     const Picture &Image3() const { return m_image3; }
 
 private:
-    std::array<Picture, NumberPictureCount> m_numPic;
+    qreal m_devicePixelRatio;
+    mutable std::array<Picture, NumberPictureCount> m_numPic;
     Picture m_image3;
 };

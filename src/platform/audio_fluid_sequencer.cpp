@@ -1,8 +1,10 @@
 // Playing the music with FluidSynth as a plain synthesizer rendered by the mixer.
 #include "platform/audio_fluid_sequencer.h"
 
+#include "platform/audio_fluid_library.h"
+
 #include <QFile>
-#include <fluidsynth.h>
+#include <malloc.h>
 
 namespace {
 // The tune peaks around -11 dBFS at this gain, leaving room for the effects on top.
@@ -13,13 +15,6 @@ constexpr int Polyphony = 28;
 constexpr qint64 ReverbTailFrames = 2 * FluidSequencer::SampleRate;
 
 void dropMessage(int, const char *, void *) {}
-
-// The game reports nothing about its music, so FluidSynth's messages go nowhere.
-void silenceFluidSynth()
-{
-    for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
-        fluid_set_log_function(level, dropMessage, nullptr);
-}
 } // namespace
 
 FluidSequencer::FluidSequencer() = default;
@@ -27,53 +22,78 @@ FluidSequencer::FluidSequencer() = default;
 FluidSequencer::~FluidSequencer()
 {
     if (m_player)
-        delete_fluid_player(m_player);
+        m_fluid->delete_fluid_player(m_player);
     if (m_synth)
-        delete_fluid_synth(m_synth);
+        m_fluid->delete_fluid_synth(m_synth);
     if (m_settings)
-        delete_fluid_settings(m_settings);
+        m_fluid->delete_fluid_settings(m_settings);
 }
 
 bool FluidSequencer::load(const QString &soundFont)
 {
-    silenceFluidSynth();
+    if (m_loadTried)
+        return isLoaded();
+    m_loadTried = true;
+    m_fluid = fluidLibrary();
+    if (!m_fluid)
+        return false;
+    // The game reports nothing about its music, so FluidSynth's messages go nowhere.
+    for (int level = FLUID_PANIC; level <= FLUID_DBG; ++level)
+        m_fluid->fluid_set_log_function(level, dropMessage, nullptr);
     // Other files would go to FluidSynth's DLS loader, which complains on the terminal.
     const QByteArray fontName = QFile::encodeName(soundFont);
-    if (!fluid_is_soundfont(fontName.constData()))
+    if (!m_fluid->fluid_is_soundfont(fontName.constData()))
         return false;
-    m_settings = new_fluid_settings();
+    m_settings = m_fluid->new_fluid_settings();
     if (!m_settings)
         return false;
-    // The mixer drives the clock by rendering: the player must count samples, not system time.
-    fluid_settings_setstr(m_settings, "player.timing-source", "sample");
-    fluid_settings_setnum(m_settings, "synth.sample-rate", SampleRate);
-    fluid_settings_setnum(m_settings, "synth.gain", SynthGain);
-    fluid_settings_setint(m_settings, "synth.polyphony", Polyphony);
-    fluid_settings_setint(m_settings, "synth.chorus.active", 0);
-    fluid_settings_setint(m_settings, "synth.lock-memory", 0);
-    fluid_settings_setint(m_settings, "synth.threadsafe-api", 0);
-    fluid_synth_t *synth = new_fluid_synth(m_settings);
+    configure();
+    fluid_synth_t *synth = m_fluid->new_fluid_synth(m_settings);
     if (!synth)
         return false;
-    if (fluid_synth_sfload(synth, fontName.constData(), 1) == FLUID_FAILED) {
-        delete_fluid_synth(synth);
+    if (m_fluid->fluid_synth_sfload(synth, fontName.constData(), 1) == FLUID_FAILED) {
+        m_fluid->delete_fluid_synth(synth);
         return false;
     }
-    fluid_synth_set_interp_method(synth, -1, FLUID_INTERP_LINEAR);
+    m_fluid->fluid_synth_set_interp_method(synth, -1, FLUID_INTERP_LINEAR);
     m_synth = synth;
+    // Reading the SoundFont leaves megabytes of freed scratch memory that would otherwise stay
+    // resident for the whole run.
+    malloc_trim(0);
+    startPlayer();
     return true;
+}
+
+void FluidSequencer::configure()
+{
+    // The mixer drives the clock by rendering: the player must count samples, not system time.
+    m_fluid->fluid_settings_setstr(m_settings, "player.timing-source", "sample");
+    m_fluid->fluid_settings_setnum(m_settings, "synth.sample-rate", SampleRate);
+    m_fluid->fluid_settings_setnum(m_settings, "synth.gain", SynthGain);
+    m_fluid->fluid_settings_setint(m_settings, "synth.polyphony", Polyphony);
+    m_fluid->fluid_settings_setint(m_settings, "synth.chorus.active", 0);
+    m_fluid->fluid_settings_setint(m_settings, "synth.lock-memory", 0);
+    m_fluid->fluid_settings_setint(m_settings, "synth.threadsafe-api", 0);
+    // Only the samples of the instruments the tune selects are read: a few of the SoundFont's 6 MB.
+    m_fluid->fluid_settings_setint(m_settings, "synth.dynamic-sample-loading", 1);
 }
 
 void FluidSequencer::open(const QString &midiFile)
 {
     close();
+    m_midiFile = midiFile;
+    startPlayer();
+}
+
+void FluidSequencer::startPlayer()
+{
     // fluid_player_add takes any file without complaint, so the file is checked here.
-    const QByteArray name = QFile::encodeName(midiFile);
-    if (!m_synth || !fluid_is_midifile(name.constData()))
+    const QByteArray name = QFile::encodeName(m_midiFile);
+    if (!m_synth || m_player || m_midiFile.isEmpty() || !m_fluid->fluid_is_midifile(name.constData()))
         return;
-    m_player = new_fluid_player(m_synth);
-    if (m_player && fluid_player_add(m_player, name.constData()) != FLUID_OK) {
-        delete_fluid_player(m_player);
+    m_player = m_fluid->new_fluid_player(m_synth);
+    if (m_player && m_fluid->fluid_player_add(m_player, name.constData()) != FLUID_OK) {
+        m_fluid->delete_fluid_player(m_player);
         m_player = nullptr;
     }
 }
@@ -81,28 +101,29 @@ void FluidSequencer::open(const QString &midiFile)
 void FluidSequencer::play()
 {
     if (m_player)
-        fluid_player_play(m_player);
+        m_fluid->fluid_player_play(m_player);
 }
 
 void FluidSequencer::stop()
 {
     if (!m_player)
         return;
-    fluid_player_stop(m_player);
+    m_fluid->fluid_player_stop(m_player);
     releaseNotes();
 }
 
 void FluidSequencer::rewind()
 {
     if (m_player)
-        fluid_player_seek(m_player, 0);
+        m_fluid->fluid_player_seek(m_player, 0);
 }
 
 void FluidSequencer::close()
 {
+    m_midiFile.clear();
     if (m_player) {
-        fluid_player_stop(m_player);
-        delete_fluid_player(m_player);
+        m_fluid->fluid_player_stop(m_player);
+        m_fluid->delete_fluid_player(m_player);
         m_player = nullptr;
         releaseNotes();
     }
@@ -113,25 +134,25 @@ void FluidSequencer::close()
 // Notes go into their release, so a pause fades instead of clicking.
 void FluidSequencer::releaseNotes()
 {
-    fluid_synth_all_notes_off(m_synth, -1);
+    m_fluid->fluid_synth_all_notes_off(m_synth, -1);
 }
 
 bool FluidSequencer::render(qint16 *out, int frames)
 {
     if (!m_synth)
         return false;
-    const bool playing = m_player && fluid_player_get_status(m_player) == FLUID_PLAYER_PLAYING;
-    if (playing || fluid_synth_get_active_voice_count(m_synth) > 0)
+    const bool playing = m_player && m_fluid->fluid_player_get_status(m_player) == FLUID_PLAYER_PLAYING;
+    if (playing || m_fluid->fluid_synth_get_active_voice_count(m_synth) > 0)
         m_tailLeft = ReverbTailFrames;
     else if (m_tailLeft <= 0)
         return false;  // nothing to hear: save the work while the music is off
     m_tailLeft -= frames;
-    fluid_synth_write_s16(m_synth, frames, out, 0, 2, out, 1, 2);
+    m_fluid->fluid_synth_write_s16(m_synth, frames, out, 0, 2, out, 1, 2);
     if (m_player) {
-        m_position = fluid_player_get_current_tick(m_player);
+        m_position = m_fluid->fluid_player_get_current_tick(m_player);
         // Walks every event of the file, so it is asked only until the player knows it.
         if (m_length.load() <= 0)
-            m_length = fluid_player_get_total_ticks(m_player);
+            m_length = m_fluid->fluid_player_get_total_ticks(m_player);
     }
     return true;
 }

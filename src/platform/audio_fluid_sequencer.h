@@ -7,6 +7,7 @@
 #include <QString>
 #include <atomic>
 
+struct FluidLibrary;
 struct _fluid_hashtable_t;
 struct _fluid_synth_t;
 struct _fluid_player_t;
@@ -20,11 +21,13 @@ public:
     FluidSequencer(const FluidSequencer &) = delete;
     FluidSequencer &operator=(const FluidSequencer &) = delete;
 
-    // Creates the synthesizer with a General MIDI SoundFont; false when that cannot be done.
+    // Loads FluidSynth and creates the synthesizer with a General MIDI SoundFont; false when that
+    // cannot be done. Only the first call does the work: later ones report how it went.
     bool load(const QString &soundFont);
     bool isLoaded() const { return m_synth != nullptr; }
 
     // A file that is missing or not MIDI leaves the sequencer closed: every command then does nothing.
+    // Opened before load(), the file is read once the synthesizer is there.
     void open(const QString &midiFile);
     void play();
     void stop();    // keeps the position
@@ -38,8 +41,13 @@ public:
     bool render(qint16 *out, int frames) override;
 
 private:
+    void configure();
+    void startPlayer();
     void releaseNotes();
 
+    const FluidLibrary *m_fluid = nullptr;
+    bool m_loadTried = false;
+    QString m_midiFile;
     _fluid_hashtable_t *m_settings = nullptr;
     _fluid_synth_t *m_synth = nullptr;
     _fluid_player_t *m_player = nullptr;

@@ -27,6 +27,7 @@ void AudioMixer::playClip(std::shared_ptr<const WaveClip> clip, quint64 serial)
     m_cutOff = m_clip;
     m_cutOff.rampLeft = CutOffFrames;
     m_clip = Playing{std::move(clip), 0, -1};
+    wake();
     m_serial = serial;
     m_pending = true;
     m_clipEndsAt = m_delivered + (m_clip.clip ? m_clip.clip->frames() : 0);
@@ -66,7 +67,8 @@ qint64 AudioMixer::readData(char *data, qint64 maxSize)
     auto *out = reinterpret_cast<qint16 *>(data);
     for (qint64 done = 0; done < frames;) {
         const int n = static_cast<int>(std::min<qint64>(ChunkFrames, frames - done));
-        mixChunk(out + 2 * done, n);
+        if (mixChunk(out + 2 * done, n))
+            wake();
         done += n;
     }
     m_delivered += frames;
@@ -75,18 +77,21 @@ qint64 AudioMixer::readData(char *data, qint64 maxSize)
     return frames * BytesPerFrame;
 }
 
-void AudioMixer::mixChunk(qint16 *out, int frames)
+bool AudioMixer::mixChunk(qint16 *out, int frames)
 {
     if (m_fadeFrames >= 0 && m_fadeLeft == 0) {
         std::memset(out, 0, static_cast<size_t>(frames) * BytesPerFrame);
-        return;
+        return false;
     }
-    if (!m_music || !m_music->render(out, frames))
+    bool sound = m_music && m_music->render(out, frames);
+    if (!sound)
         std::memset(out, 0, static_cast<size_t>(frames) * BytesPerFrame);
+    sound = sound || m_cutOff.clip || m_clip.clip;
     addClip(m_cutOff, out, frames);
     addClip(m_clip, out, frames);
     if (m_fadeFrames >= 0)
         applyFade(out, frames);
+    return sound;
 }
 
 void AudioMixer::addClip(Playing &playing, qint16 *out, int frames)

@@ -16,7 +16,8 @@ public:
 };
 
 // Used only on the audio thread. Every read returns as many bytes as asked for (silence when
-// nothing plays), so the device never starves and never stops on its own.
+// nothing plays), so the device never starves; the owner closes the device once the mix has been
+// quiet for a while.
 class AudioMixer : public QIODevice {
 public:
     static constexpr int BytesPerFrame = 4;
@@ -35,6 +36,11 @@ public:
     void fadeOut(int frames);
     bool fadedOut() const;
     qint64 framesDelivered() const { return m_delivered; }
+    // Changes whenever a read has held a sound, or wake() was called: unchanged for a while, the
+    // mix has been quiet all that time.
+    quint64 soundMark() const { return m_soundMark; }
+    // Counts the mix as sounding now: a device just asked for is not closed before it is heard.
+    void wake() { ++m_soundMark; }
 
     bool isSequential() const override { return true; }
 
@@ -48,7 +54,7 @@ private:
         qint64 position = 0;  // in frames
         int rampLeft = -1;    // frames left of a cut-off ramp; -1 while playing normally
     };
-    void mixChunk(qint16 *out, int frames);
+    bool mixChunk(qint16 *out, int frames);  // true when the chunk holds a sound
     void addClip(Playing &playing, qint16 *out, int frames);
     void applyFade(qint16 *out, int frames);
     void notifyPlayedOut();
@@ -62,6 +68,7 @@ private:
     qint64 m_clipEndsAt = 0;  // in delivered frames
     std::function<void(quint64)> m_clipPlayedOut;
     qint64 m_delivered = 0;
+    quint64 m_soundMark = 0;
     std::function<qint64()> m_playedFrames;
     qint64 m_fadeFrames = -1;  // -1: no fade under way
     qint64 m_fadeLeft = 0;

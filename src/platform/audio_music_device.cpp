@@ -3,27 +3,28 @@
 #include "platform/audio_music_device.h"
 
 #include "platform/audio_fluid_sequencer.h"
+#include "platform/audio_mixer.h"
 #include "platform/audio_output.h"
 
 FluidMusicDevice::FluidMusicDevice(AudioOutput &output, const QString &soundFont)
-    : m_output(output), m_sequencer(std::make_shared<FluidSequencer>())
+    : m_output(output), m_soundFont(soundFont), m_sequencer(std::make_shared<FluidSequencer>())
 {
     m_statusTimer.setInterval(StatusIntervalMs);
     QObject::connect(&m_statusTimer, &QTimer::timeout, [this] {
         if (m_statusUpdate)
             m_statusUpdate();
-    });
-    m_output.post([sequencer = m_sequencer, soundFont](AudioMixer *mixer) {
-        // Loading the SoundFont takes a while and memory: only worth it with a device to play on.
-        if (mixer && sequencer->load(soundFont))
-            mixer->setMusic(sequencer);
+        // One report after a stop still comes, for a piece that ended just before it; then the
+        // reports rest until the music plays again.
+        if (!m_playing)
+            m_statusTimer.stop();
     });
 }
 
 FluidMusicDevice::~FluidMusicDevice()
 {
     // The mixer may outlive this device; the sequencer goes silent, not away, under it.
-    m_output.post([sequencer = m_sequencer](AudioMixer *) { sequencer->close(); });
+    if (m_fileGiven)
+        post(&FluidSequencer::close);
 }
 
 void FluidMusicDevice::setFileName(const QString &path)
@@ -36,26 +37,50 @@ void FluidMusicDevice::command(const QString &command)
     const QString c = command.toLower();
     if (c == QLatin1String("open") && !m_open) {
         m_open = true;
-        m_output.post([sequencer = m_sequencer, file = m_fileName](AudioMixer *) { sequencer->open(file); });
-        m_statusTimer.start();
+        m_openFile = m_fileName;
     } else if (!m_open) {
         return;
     } else if (c == QLatin1String("play")) {
-        post(&FluidSequencer::play);
+        play();
     } else if (c == QLatin1String("stop")) {
-        post(&FluidSequencer::stop);
+        m_playing = false;
+        if (m_fileGiven)
+            post(&FluidSequencer::stop);
     } else if (c == QLatin1String("next")) {
-        post(&FluidSequencer::rewind);
+        if (m_fileGiven)
+            post(&FluidSequencer::rewind);
     } else if (c == QLatin1String("close")) {
         m_open = false;
+        m_playing = false;
         m_statusTimer.stop();
-        post(&FluidSequencer::close);
+        if (m_fileGiven)
+            post(&FluidSequencer::close);
+        m_fileGiven = false;
     }
+}
+
+void FluidMusicDevice::play()
+{
+    m_playing = true;
+    if (!m_statusTimer.isActive())
+        m_statusTimer.start();
+    // Until the music first plays, the audio thread has nothing to do with it: a piece that is
+    // opened and never played costs nothing.
+    if (!m_fileGiven) {
+        m_fileGiven = true;
+        m_output.post([sequencer = m_sequencer, file = m_openFile] { sequencer->open(file); });
+    }
+    // The SoundFont is read the first time the music plays, and only with a device to play on.
+    m_output.postSound([sequencer = m_sequencer, soundFont = m_soundFont](AudioMixer &mixer) {
+        if (!sequencer->isLoaded() && sequencer->load(soundFont))
+            mixer.setMusic(sequencer);
+        sequencer->play();
+    });
 }
 
 void FluidMusicDevice::post(void (FluidSequencer::*action)())
 {
-    m_output.post([sequencer = m_sequencer, action](AudioMixer *) { (sequencer.get()->*action)(); });
+    m_output.post([sequencer = m_sequencer, action] { (sequencer.get()->*action)(); });
 }
 
 qint32 FluidMusicDevice::position() const

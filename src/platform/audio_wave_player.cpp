@@ -45,7 +45,7 @@ protected:
 
 void MixerWavePlayer::play(const QString &path, Mode mode)
 {
-    if (m_output.state() != AudioOutput::State::Open)
+    if (m_output.state() == AudioOutput::State::Unavailable)
         return;
     const std::shared_ptr<const WaveClip> wave = clip(path);
     if (!wave)
@@ -77,7 +77,10 @@ void MixerWavePlayer::playToEnd(const std::shared_ptr<const WaveClip> &wave)
         if (serial != 0 && done >= serial)
             loop.quit();
     });
-    QObject::connect(&m_output, &AudioOutput::stateChanged, &loop, &QEventLoop::quit);
+    QObject::connect(&m_output, &AudioOutput::stateChanged, &loop, [&loop](AudioOutput::State state) {
+        if (state == AudioOutput::State::Unavailable)
+            loop.quit();
+    });
     serial = m_output.playClip(wave);
     if (serial == 0)
         return;

@@ -12,6 +12,7 @@ public:
     virtual void command(const QString &command) = 0;
     virtual qint32 position() const = 0;
     virtual qint32 length() const = 0;
-    // Called every 1000 ms while the device is open.
+    // Called every 1000 ms while the music plays, and once more after it stops: the end of the
+    // piece can only be reached while it plays.
     virtual void setStatusUpdate(std::function<void()> handler) = 0;
 };

@@ -8,6 +8,7 @@
 #include "platform/audio_wave_player.h"
 
 #include <QFile>
+#include <atomic>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sndfile.h>
@@ -24,6 +25,16 @@ std::shared_ptr<const WaveClip> clipOf(std::initializer_list<qint16> samples)
     clip->samples = samples;
     return clip;
 }
+
+// Music that is either playing (a constant level) or silent.
+struct FakeMusic : MixerSource {
+    bool playing = false;
+    bool render(qint16 *out, int frames) override
+    {
+        std::fill(out, out + 2 * frames, qint16(playing ? 1000 : 0));
+        return playing;
+    }
+};
 
 std::vector<qint16> readFrames(AudioMixer &mixer, int frames)
 {
@@ -125,10 +136,21 @@ void tst_Audio::rejectsBadFiles()
 void tst_Audio::mixer()
 {
     AudioMixer mixer;
+    auto music = std::make_shared<FakeMusic>();
+    mixer.setMusic(music);
     QList<quint64> playedOut;
     mixer.setClipPlayedOut([&](quint64 serial) { playedOut << serial; });
-    QCOMPARE(readFrames(mixer, 3), (std::vector<qint16>(6, 0)));  // silence, but a full buffer
+    // Silence fills the buffer and counts as quiet, so the stream may close; music does not.
+    quint64 mark = mixer.soundMark();
+    QCOMPARE(readFrames(mixer, 3), (std::vector<qint16>(6, 0)));
+    QCOMPARE(mixer.soundMark(), mark);
+    music->playing = true;
+    QCOMPARE(readFrames(mixer, 1), (std::vector<qint16>{1000, 1000}));
+    QVERIFY(mixer.soundMark() != mark);
+    music->playing = false;
+    mark = mixer.soundMark();
     mixer.playClip(clipOf({100, -100, 200, -200, 300, -300}), 1);
+    QVERIFY(mixer.soundMark() != mark);  // a clip counts from the moment it is asked for
     QCOMPARE(readFrames(mixer, 2), (std::vector<qint16>{100, -100, 200, -200}));
     mixer.playClip(clipOf({32767, 32767}), 2);  // cuts the first off over a short ramp
     QCOMPARE(playedOut, QList<quint64>{1});
@@ -136,6 +158,9 @@ void tst_Audio::mixer()
     QCOMPARE(out[0], qint16(32767));  // saturated, not wrapped round
     QCOMPARE(out[2], qint16(0));
     QCOMPARE(playedOut, (QList<quint64>{1, 2}));
+    mark = mixer.soundMark();
+    readFrames(mixer, 4);  // both clips are over
+    QCOMPARE(mixer.soundMark(), mark);
 
     auto loud = std::make_shared<WaveClip>();
     loud->samples.assign(2000, 20000);
@@ -154,8 +179,8 @@ void tst_Audio::mixer()
 void tst_Audio::shippedTuneOpensInFluidSynth()
 {
     FluidSequencer sequencer;
+    sequencer.open(media(QStringLiteral("fallmorn.mid")));  // before the synthesizer, as the device does
     QVERIFY(sequencer.load(QString::fromLatin1(FluidMusicDevice::DefaultSoundFont)));
-    sequencer.open(media(QStringLiteral("fallmorn.mid")));
     std::vector<qint16> buffer(2048);
     QVERIFY(!sequencer.render(buffer.data(), 1024));  // open and stopped: nothing to hear
     sequencer.play();
@@ -206,17 +231,29 @@ void tst_Audio::noDeviceIsSilentAndQuick()
     auto output = std::make_unique<AudioOutput>();
     MixerWavePlayer waves(*output);
     auto music = std::make_unique<FluidMusicDevice>(*output);
-    QTRY_COMPARE(output->state(), AudioOutput::State::Unavailable);
-
-    waves.play(media(QStringLiteral("pop.wav")), WavePlayer::Mode::Sync);  // returns at once
-    waves.play(media(QStringLiteral("change.wav")), WavePlayer::Mode::Async);
     int updates = 0;
     music->setStatusUpdate([&] { ++updates; });
     music->setFileName(media(QStringLiteral("fallmorn.mid")));
-    music->command(QStringLiteral("open"));
+    for (const char *command : {"open", "stop", "next"})
+        music->command(QLatin1String(command));
+    // Start-up with the music off: once the audio thread has done what was asked of it so far,
+    // nothing has asked for the sound server, and no report is due.
+    std::atomic<bool> done = false;
+    output->post([&] { done = true; });
+    QTRY_VERIFY(done);
+    QCOMPARE(output->state(), AudioOutput::State::Untried);
+    QVERIFY(!music->reporting());
+
+    waves.play(media(QStringLiteral("pop.wav")), WavePlayer::Mode::Sync);  // returns once there is known to be no device
+    QCOMPARE(output->state(), AudioOutput::State::Unavailable);
+    waves.play(media(QStringLiteral("change.wav")), WavePlayer::Mode::Async);
     music->command(QStringLiteral("play"));
-    QTRY_VERIFY(updates > 0);  // the 1000 ms report runs while open, device or not
+    QTRY_VERIFY(updates > 0);  // the 1000 ms report runs while the music plays, device or not
     QCOMPARE(music->length(), 0);
+    music->command(QStringLiteral("stop"));
+    const int beforeStop = updates;
+    QTRY_VERIFY(!music->reporting());
+    QCOMPARE(updates, beforeStop + 1);  // one more, for a piece that ended just before the stop
     music->command(QStringLiteral("close"));
     music.reset();
     output.reset();

@@ -1,0 +1,28 @@
+// Resolving FluidSynth's functions at run time.
+#include "platform/audio_fluid_library.h"
+
+#include <QLibrary>
+
+namespace {
+FluidLibrary *load()
+{
+    // Never unloaded: an audio thread left behind at exit may still be rendering.
+    auto *library = new QLibrary(QStringLiteral("fluidsynth"), 3);
+    if (!library->load())
+        return nullptr;
+    static FluidLibrary functions;
+    bool complete = true;
+#define TESSARY_FLUID_RESOLVE(name)                                                              \
+    functions.name = reinterpret_cast<decltype(functions.name)>(library->resolve(#name));         \
+    complete = complete && functions.name;
+    TESSARY_FLUID_FUNCTIONS(TESSARY_FLUID_RESOLVE)
+#undef TESSARY_FLUID_RESOLVE
+    return complete ? &functions : nullptr;
+}
+} // namespace
+
+const FluidLibrary *fluidLibrary()
+{
+    static FluidLibrary *const library = load();
+    return library;
+}
