@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tessary needs that are not there yet; does nothing when all are.
-# Usage: scripts/deps.sh [build|run|test]
+# Usage: scripts/deps.sh [build|run|test|fuzz]
 set -euo pipefail
 
 build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libfluidsynth-dev
             libsndfile1-dev timgm6mb-soundfont fonts-dejavu-core)
 run_pkgs=()
 test_pkgs=(desktop-file-utils appstream dpkg-dev file util-linux)
+# Only scripts/fuzz.sh needs clang; its runtime package holds libFuzzer and the sanitizers.
+fuzz_pkgs=(clang-14 libclang-rt-14-dev)
 
 want=("${build_pkgs[@]}")
 case "${1:-build}" in
   run)  want+=("${run_pkgs[@]}") ;;
   test) want+=("${run_pkgs[@]}" "${test_pkgs[@]}") ;;
+  fuzz) want+=("${fuzz_pkgs[@]}") ;;
   build) ;;
-  *) echo "usage: $0 [build|run|test]" >&2; exit 2 ;;
+  *) echo "usage: $0 [build|run|test|fuzz]" >&2; exit 2 ;;
 esac
 
 missing=()
