@@ -7,8 +7,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#include <sys/resource.h>
 
 namespace {
+// No file may make the program hold this much more memory than before it was read.
+constexpr long MaxGrowthKb = 256 * 1024;
+
+long peakKb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
 using Entry = int (*)(const uint8_t *, size_t);
 
 struct Target {
@@ -21,14 +32,19 @@ int feed(const Target &target, const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
+        std::fprintf(stderr, "FAULT: cannot read %s\n", qPrintable(path));
         return 1;
     }
     const QByteArray bytes = file.readAll();
     // Named first: a fault aborts, and the log then ends with the input that caused it.
     std::printf("%s: %s\n", target.name, qPrintable(path));
     std::fflush(stdout);
+    const long before = peakKb();
     target.entry(reinterpret_cast<const uint8_t *>(bytes.constData()), static_cast<size_t>(bytes.size()));
+    if (peakKb() - before > MaxGrowthKb) {
+        std::fprintf(stderr, "FAULT: %s took %ld MB\n", qPrintable(path), (peakKb() - before) / 1024);
+        return 1;
+    }
     return 0;
 }
 } // namespace
@@ -68,6 +84,6 @@ int main(int argc, char **argv)
             }
         }
     }
-    std::printf("%d inputs fed, %d unreadable\n", inputs, failures);
+    std::printf("%d inputs fed, %d failed\n", inputs, failures);
     return failures == 0 && inputs > 0 ? 0 : 1;
 }
