@@ -19,10 +19,12 @@ struct SndFileCloser {
 // a third channel and beyond are dropped.
 void appendStereo(std::vector<qint16> &stereo, const std::vector<short> &data, sf_count_t frames, int channels)
 {
-    for (sf_count_t f = 0; f < frames; ++f) {
-        const short *frame = &data[static_cast<size_t>(f * channels)];
-        stereo.push_back(frame[0]);
-        stereo.push_back(channels > 1 ? frame[1] : frame[0]);
+    const size_t at = stereo.size();
+    stereo.resize(at + static_cast<size_t>(frames) * 2);
+    for (size_t f = 0; f < static_cast<size_t>(frames); ++f) {
+        const short *frame = &data[f * static_cast<size_t>(channels)];
+        stereo[at + 2 * f] = frame[0];
+        stereo[at + 2 * f + 1] = channels > 1 ? frame[1] : frame[0];
     }
 }
 
