@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tessary needs that are not there yet; does nothing when all are.
-# Usage: scripts/deps.sh [build|run|test|bench]
+# Usage: scripts/deps.sh [build|run|test|bench|fuzz]
 set -euo pipefail
 
 build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libfluidsynth-dev
@@ -9,14 +9,17 @@ run_pkgs=()
 test_pkgs=(desktop-file-utils appstream dpkg-dev file util-linux)
 # The benchmarks only: a private sound server with a null sink, and an X server without a screen.
 bench_pkgs=(pulseaudio pulseaudio-utils xvfb)
+# Only scripts/fuzz.sh needs clang; its runtime package holds libFuzzer and the sanitizers.
+fuzz_pkgs=(clang-14 libclang-rt-14-dev)
 
 want=("${build_pkgs[@]}")
 case "${1:-build}" in
   run)  want+=("${run_pkgs[@]}") ;;
   test) want+=("${run_pkgs[@]}" "${test_pkgs[@]}") ;;
   bench) want+=("${run_pkgs[@]}" "${bench_pkgs[@]}") ;;
+  fuzz) want+=("${fuzz_pkgs[@]}") ;;
   build) ;;
-  *) echo "usage: $0 [build|run|test|bench]" >&2; exit 2 ;;
+  *) echo "usage: $0 [build|run|test|bench|fuzz]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -1,9 +1,29 @@
 #!/usr/bin/env bash
-# Builds Tessary and runs every test, headless and silent.
+# Builds Tessary and runs every test, headless and silent; then builds the same suite with
+# AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/ and runs it again.
+# Usage: scripts/test.sh [--plain | --sanitize]   (default: both)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+mode="${1:-both}"
+case "$mode" in
+  both|--plain|--sanitize) ;;
+  *) echo "usage: $0 [--plain | --sanitize]" >&2; exit 2 ;;
+esac
 scripts/deps.sh test
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARY_WERROR=ON >/dev/null
-cmake --build build -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j"$(nproc)"
+
+if [ "$mode" != --sanitize ]; then
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARY_WERROR=ON >/dev/null
+  cmake --build build -j"$(nproc)"
+  ctest --test-dir build --output-on-failure -j"$(nproc)"
+fi
+
+if [ "$mode" != --plain ]; then
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARY_SANITIZE=ON >/dev/null
+  cmake --build build-asan -j"$(nproc)"
+  # Any report fails its test: UBSan halts, ASan and LSan exit non-zero.
+  export ASAN_OPTIONS="detect_leaks=1:detect_stack_use_after_return=1:strict_init_order=1"
+  export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+  export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+  ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+fi

@@ -2,28 +2,30 @@
 #include "platform/audio_clip.h"
 
 #include <QFile>
+#include <algorithm>
 #include <sndfile.h>
 
 namespace {
-// Effects are short; this only guards memory against a wrong file under a known name.
+// Effects are short; these only guard memory against a wrong file under a known name.
 constexpr sf_count_t MaxSeconds = 60;
+constexpr int MaxSampleRate = 192000;
+constexpr sf_count_t ChunkFrames = 4096;
 
 struct SndFileCloser {
     void operator()(SNDFILE *file) const { sf_close(file); }
 };
 
-// Left and right of one frame of the file's own channels: mono goes to both sides,
+// Appends left and right of each frame of the file's own channels: mono goes to both sides,
 // a third channel and beyond are dropped.
-std::vector<qint16> toStereo(const std::vector<short> &data, int channels)
+void appendStereo(std::vector<qint16> &stereo, const std::vector<short> &data, sf_count_t frames, int channels)
 {
-    const size_t frames = data.size() / static_cast<size_t>(channels);
-    std::vector<qint16> stereo(frames * 2);
-    for (size_t f = 0; f < frames; ++f) {
+    const size_t at = stereo.size();
+    stereo.resize(at + static_cast<size_t>(frames) * 2);
+    for (size_t f = 0; f < static_cast<size_t>(frames); ++f) {
         const short *frame = &data[f * static_cast<size_t>(channels)];
-        stereo[2 * f] = frame[0];
-        stereo[2 * f + 1] = channels > 1 ? frame[1] : frame[0];
+        stereo[at + 2 * f] = frame[0];
+        stereo[at + 2 * f + 1] = channels > 1 ? frame[1] : frame[0];
     }
-    return stereo;
 }
 
 // Linear interpolation is enough for short effects; their files are normally at 44.1 kHz already.
@@ -54,16 +56,24 @@ std::shared_ptr<const WaveClip> decodeWaveFile(const QString &path)
 {
     SF_INFO info{};
     std::unique_ptr<SNDFILE, SndFileCloser> file(sf_open(QFile::encodeName(path).constData(), SFM_READ, &info));
-    if (!file || info.channels < 1 || info.samplerate < 1000 || info.frames < 1
-        || info.frames > MaxSeconds * info.samplerate)
+    if (!file || info.channels < 1 || info.samplerate < 1000 || info.samplerate > MaxSampleRate
+        || info.frames < 1 || info.frames > MaxSeconds * info.samplerate)
         return nullptr;
-    std::vector<short> data(static_cast<size_t>(info.frames * info.channels));
-    const sf_count_t read = sf_readf_short(file.get(), data.data(), info.frames);
-    if (read < 1)
+    // The frame count in the header is only a claim (a FLAC header of a few bytes may promise a
+    // minute of eight channels): memory grows with what really decodes.
+    std::vector<short> chunk(static_cast<size_t>(ChunkFrames * info.channels));
+    std::vector<qint16> stereo;
+    for (sf_count_t left = info.frames; left > 0;) {
+        const sf_count_t read = sf_readf_short(file.get(), chunk.data(), std::min(left, ChunkFrames));
+        if (read < 1)
+            break;
+        appendStereo(stereo, chunk, read, info.channels);
+        left -= read;
+    }
+    if (stereo.empty())
         return nullptr;
-    data.resize(static_cast<size_t>(read * info.channels));
     auto clip = std::make_shared<WaveClip>();
-    clip->samples = resample(toStereo(data, info.channels), info.samplerate);
+    clip->samples = resample(stereo, info.samplerate);
     if (clip->samples.empty())
         return nullptr;
     return clip;

@@ -1,0 +1,21 @@
+// Fuzz target: the help page's contents and keyword index.
+#include "entry_points.h"
+
+#include "platform/help_window_topics.h"
+
+namespace fuzz {
+
+int helpTopics(const uint8_t *data, size_t size)
+{
+    const HelpTopics topics = readHelpTopics(QString::fromUtf8(view(data, size)));
+    for (const QList<HelpTopic> *list : {&topics.contents, &topics.index}) {
+        for (const HelpTopic &topic : *list)
+            require(!topic.title.isEmpty() && !topic.anchor.isEmpty(), "help topic without a title or target");
+    }
+    for (qsizetype i = 1; i < topics.index.size(); ++i)
+        require(topics.index[i - 1].title.compare(topics.index[i].title, Qt::CaseInsensitive) <= 0,
+                "help index out of order");
+    return 0;
+}
+
+} // namespace fuzz
