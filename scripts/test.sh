@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Builds Tessary and runs every test, headless and silent; then builds the same suite with
-# AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/ and runs it again.
-# Usage: scripts/test.sh [--plain | --sanitize]   (default: both)
+# Builds Tessary and runs every test, headless and silent. --sanitize builds the same suite with
+# AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/ and runs it; "both" does both.
+# Usage: scripts/test.sh [--plain | --sanitize | both]   (default: --plain)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mode="${1:-both}"
+mode="${1:---plain}"
 case "$mode" in
   both|--plain|--sanitize) ;;
-  *) echo "usage: $0 [--plain | --sanitize]" >&2; exit 2 ;;
+  *) echo "usage: $0 [--plain | --sanitize | both]" >&2; exit 2 ;;
 esac
 scripts/deps.sh test
 export QT_QPA_PLATFORM=offscreen
