@@ -33,8 +33,6 @@ Form1::Form1(const Platform &platform, QWidget *parent) : QMainWindow(parent), m
     centreOnFirstShow(*this);
 }
 
-Form1::~Form1() = default;
-
 namespace {
 // One row per menu, entry or separator, in menu order. A row with a caption and no handler is a
 // menu of its own; a row without a caption is a separator.
@@ -208,6 +206,7 @@ void Form1::SevenBySeven_Click() { setUpBoard(7); }
 // The common body of the five board-size procedures: the game in play, at another size.
 void Form1::setUpBoard(int n)
 {
+    abandonFewestClicks();
     GameSetup setup = m_game.Setup;
     setup.size = n;
     ::setUpBoard(m_game, setup, m_views, picFrm());
@@ -261,6 +260,7 @@ void Form1::closeEvent(QCloseEvent *event)
     if (m_closing)
         return;
     m_closing = true;
+    abandonFewestClicks();
     Form_QueryUnload();
 }
 

@@ -3,6 +3,7 @@
 
 #include "board/board_rules.h"
 #include "board/game_state.h"
+#include "board/solver.h"
 #include "dialogs/picture_box.h"
 #include "imagery/number_pictures.h"
 #include "platform/platform.h"
@@ -13,7 +14,9 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
+#include <QThreadPool>
 #include <array>
+#include <atomic>
 #include <memory>
 
 class CellView;
@@ -21,6 +24,7 @@ class QAction;
 class QDialog;
 class QLabel;
 class QStatusBar;
+class QTimer;
 struct ScoreBook;
 
 enum class StatusPanel { BoardSize = 1, PictureName = 2, Clicks = 3 };
@@ -62,6 +66,8 @@ public:
     void cellClicked(int row, int col);
     bool Winner() const;
     void CheckHighScore();
+    // H during a game: the tile to click next stands out for a moment; the game is then not ranked.
+    void showHint();
 
     // Menu handlers.
     void ShowPicBox_Click();
@@ -125,6 +131,11 @@ private:
     void SaveScores();
     void AnnounceTopScore();
     bool numbersGame() const { return !m_game.Setup.picturesGame(); }
+    void startFewestClicks();
+    void abandonFewestClicks();
+    void fewestClicksFound(quint64 generation, const std::vector<solver::Cell> &clicks);
+    std::optional<solver::Cell> hintedClick() const;
+    void endHint();
 
     Platform m_platform;
     GameState m_game;
@@ -145,4 +156,13 @@ private:
     QSize m_outerTwips;
     int m_extraHeightTwips = 0;
     bool m_closing = false;
+    bool m_hintUsed = false;       // a game helped by a hint is not ranked
+    CellView *m_hinted = nullptr;
+    QTimer *m_hintTimer = nullptr;
+    // The fewest clicks of the scramble in play, worked out off the UI thread.
+    QThreadPool m_solverPool;
+    std::shared_ptr<std::atomic<bool>> m_solveCancel;
+    quint64 m_solveGeneration = 0;  // a result of an abandoned scramble comes back with an older one
+    solver::Position m_scramble;
+    std::vector<solver::Cell> m_shortest;  // from m_scramble, once known
 };

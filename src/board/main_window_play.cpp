@@ -11,7 +11,10 @@ void Form1::NewGame_Click()
 {
     m_game.ClickCount = 0;
     setPanelText(StatusPanel::Clicks, QStringLiteral("0 Clicks"));
+    endHint();
+    m_hintUsed = false;
     Scrambleboard();
+    startFewestClicks();
     if (m_game.Setup.picturesGame())
         showGoalPicture();
     else if (m_form2)
@@ -38,6 +41,7 @@ void Form1::cellClicked(int row, int col)
         return;
     if (!MoveTile(row, col))
         return;
+    endHint();
     playSound(QStringLiteral("change.wav"), WavePlayer::Mode::Async);
     CountClick();
     if (Winner())
@@ -105,9 +109,14 @@ void Form1::showGoalPicture()
     m_form2->raise();
 }
 
-// Arrow keys slide the tile next to the empty cell into it, as a click on that tile would.
+// H shows a hint. Arrow keys slide the tile next to the empty cell into it, as a click on that tile would.
 void Form1::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_H) {
+        showHint();
+        event->accept();
+        return;
+    }
     static const std::pair<int, ArrowKey> Keys[] = {
         {Qt::Key_Up, ArrowKey::Up}, {Qt::Key_Down, ArrowKey::Down},
         {Qt::Key_Left, ArrowKey::Left}, {Qt::Key_Right, ArrowKey::Right}};

@@ -44,6 +44,9 @@ void Form1::SaveScores()
 
 void Form1::CheckHighScore()
 {
+    // A game won with a hint is not ranked, as a game on a picture of one's own is not.
+    if (m_hintUsed)
+        return;
     const ScoreFile file = scoreFile(m_platform, m_userScoreFolder);
     if (!recordTopScore(*m_scores, file, m_game.Setup.SkillLevel, m_game.LastCol + 1, m_game.ClickCount))
         return;

@@ -44,6 +44,14 @@ void CellView::setPictureSizeMode(PictureSizeMode mode)
     update();
 }
 
+void CellView::setHinted(bool hinted)
+{
+    if (hinted == m_hinted)
+        return;
+    m_hinted = hinted;
+    update();
+}
+
 void CellView::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -60,20 +68,27 @@ void CellView::paintEvent(QPaintEvent *)
         }
     }
 
+    if (m_hinted)
+        p.fillRect(r, QColor(255, 255, 255, 90));
     const QRect inner = m_borderStyle == BorderStyle::SingleLine ? r.adjusted(1, 1, -1, -1) : r;
-    if (m_effect == SpecialEffect::Raised || m_effect == SpecialEffect::Sunken) {
-        const bool raised = m_effect == SpecialEffect::Raised;
-        const QColor light(255, 255, 255, 200), dark(0, 0, 0, 110);
+    if (m_effect == SpecialEffect::Raised || m_effect == SpecialEffect::Sunken || m_hinted)
+        drawBevel(p, inner, m_effect != SpecialEffect::Sunken || m_hinted, m_hinted ? 3 : 1);
+    if (m_borderStyle == BorderStyle::SingleLine) {
+        p.setPen(Qt::black);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+}
+
+void CellView::drawBevel(QPainter &p, QRect inner, bool raised, int depth)
+{
+    const QColor light(255, 255, 255, 200), dark(0, 0, 0, 110);
+    for (int i = 0; i < depth; ++i, inner.adjust(1, 1, -1, -1)) {
         p.setPen(raised ? light : dark);
         p.drawLine(inner.topLeft(), inner.topRight());
         p.drawLine(inner.topLeft(), inner.bottomLeft());
         p.setPen(raised ? dark : light);
         p.drawLine(inner.bottomLeft(), inner.bottomRight());
         p.drawLine(inner.topRight(), inner.bottomRight());
-    }
-    if (m_borderStyle == BorderStyle::SingleLine) {
-        p.setPen(Qt::black);
-        p.drawRect(r.adjusted(0, 0, -1, -1));
     }
 }
 

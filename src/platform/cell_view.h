@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QPainter;
+
 class CellView : public QWidget, public TileView {
     Q_OBJECT
 public:
@@ -20,6 +22,9 @@ public:
     PictureAlignment pictureAlignment() const override { return m_alignment; }
     void setPictureSizeMode(PictureSizeMode mode) override;
     PictureSizeMode pictureSizeMode() const override { return m_sizeMode; }
+    // A hinted tile stands out from the other raised tiles: brighter, with a deeper border.
+    void setHinted(bool hinted);
+    bool isHinted() const { return m_hinted; }
 
 signals:
     void clicked();
@@ -30,10 +35,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    static void drawBevel(QPainter &p, QRect inner, bool raised, int depth);
+
     Picture m_picture;
     SpecialEffect m_effect = SpecialEffect::Flat;
     BorderStyle m_borderStyle = BorderStyle::SingleLine;
     PictureAlignment m_alignment = PictureAlignment::Centred;
     PictureSizeMode m_sizeMode = PictureSizeMode::Clip;
     bool m_pressed = false;
+    bool m_hinted = false;
 };

@@ -6,6 +6,7 @@
 #include "platform/cell_view.h"
 #include "platform/window_placement.h"
 
+#include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QtTest>
@@ -267,6 +268,63 @@ private slots:
         QCOMPARE(g.fakes.music.commands.last(), QStringLiteral("close"));
         QVERIFY(!g.w.isVisible());
         QVERIFY(g.fakes.settings.writes.isEmpty());  // nothing is written on the way out
+    }
+
+    void fewestClicksAndHint_data()
+    {
+        QTest::addColumn<bool>("hint");
+        QTest::newRow("hint used: not ranked") << true;
+        QTest::newRow("no hint: ranked") << false;
+    }
+
+    void fewestClicksAndHint()
+    {
+        QFETCH(bool, hint);
+        Game g(false);
+        const auto *panel = g.w.findChild<QLabel *>(QStringLiteral("Panel3"));
+        const auto hinted = [&] {
+            QStringList cells;
+            for (int r = 0; r < 4; ++r)
+                for (int c = 0; c < 4; ++c)
+                    if (g.w.cellView(r, c)->isHinted())
+                        cells << QStringLiteral("%1,%2 %3").arg(r).arg(c).arg(g.w.cellView(r, c)->accessibleDescription());
+            return cells;
+        };
+        QTest::keyClick(&g.w, Qt::Key_H);  // no game yet: no hint, and the game that follows is ranked
+        QCOMPARE(hinted(), QStringList{});
+        g.newGame();
+        // The first 4x4 search builds its tables, which takes seconds on a busy machine.
+        QTRY_COMPARE_WITH_TIMEOUT(panel->toolTip(), QStringLiteral("Fewest clicks possible: 1"), 120000);
+        QCOMPARE(panel->accessibleDescription(), QStringLiteral("Fewest clicks possible: 1"));
+        QFile file(g.fakes.folder.filePath(QStringLiteral("Hsl.hsf")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        if (hint) {
+            g.click(0, 0);  // off the shortest way: "_ 1 2 3|5 6 7 4|9 10 11 8|13 14 15 12"
+            QTest::keyClick(&g.w, Qt::Key_H);
+            QCOMPARE(hinted(), QStringList{"0,3 Hint: click this tile"});
+            QTRY_COMPARE(hinted(), QStringList{});  // the hint ends by itself
+            QCOMPARE(g.w.cellView(0, 3)->accessibleDescription(), QString());
+            g.click(0, 3);
+            QTest::keyClick(&g.w, Qt::Key_H);
+            QCOMPARE(hinted(), QStringList{"3,3 Hint: click this tile"});
+        }
+        g.click(3, 3);
+        QCOMPARE(g.w.panelText(StatusPanel::Clicks), hint ? QStringLiteral("3 Clicks") : QStringLiteral("1 Clicks"));
+        QCOMPARE(panel->toolTip(), QStringLiteral("Fewest clicks possible: 1"));  // kept after the win
+        QCOMPARE(g.fakes.messages.shown, hint ? QStringList{} : QStringList{"You got a new top score for this board!"});
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray after = file.readAll();
+        QCOMPARE(after == before, hint);
+        QCOMPARE(after.split('\n').value(1), hint ? QByteArray(" 9999 \r") : QByteArray(" 1 \r"));
+
+        g.newGame();  // the walk's record of the gap is stale: the board stays solved
+        QCOMPARE(panel->toolTip(), QString());  // no figure until this scramble's own is known
+        QTRY_COMPARE(panel->toolTip(), QStringLiteral("Fewest clicks possible: 0"));
+        g.click(2, 3);
+        g.click(3, 3);  // ranked again: a first record after the hinted game, worse than 1 after the other
+        QCOMPARE(g.fakes.messages.shown.size(), 1);
     }
 };
 
