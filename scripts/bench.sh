@@ -9,4 +9,4 @@ cmake --build build -j"$(nproc)" --target tessary audio_bench
 if [ -n "${DISPLAY:-}" ]; then
   exec build/bench/audio_bench "$@"
 fi
-exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" build/bench/audio_bench "$@"
+exec xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/audio_bench "$@"
