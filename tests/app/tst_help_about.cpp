@@ -7,7 +7,7 @@
 #include <QtWidgets>
 
 namespace {
-// A 4 x 4 game under way, so there is something to leave unchanged, with the real help viewer.
+// A 4 x 4 game under way, one tile moved, so there is something to leave unchanged; the real help viewer.
 struct Session {
     Fakes f;
     QtHelpViewer viewer;
@@ -17,6 +17,7 @@ struct Session {
         w.Form_Load();
         w.startGame(GameSetup::numbers(4));
         w.NewGame_Click();
+        w.cellClicked(w.game().BlankRow, w.game().BlankCol == 0 ? 1 : 0);
     }
     // Everything the player or the fakes could see of the game.
     QString snapshot() const
