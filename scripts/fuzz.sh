@@ -47,11 +47,16 @@ for target in "${targets[@]}"; do
   for file in $(media_for "$target"); do cp -f "$file" "$corpus"/; done
   log="build-fuzz/$target.log"
   status=0
+  # clang 14's leak check crashes in its thread walk (signal 11 in the tracer) once Qt's image
+  # plugins have run, on Debian 12's glibc; the picture loader's leaks are checked by the
+  # sanitizer build of the test suite (scripts/test.sh --sanitize) instead.
+  leaks=1
+  [ "$target" = picture_file ] && leaks=0
   # Inputs grow up to the largest file the target starts from (4 KiB at least). The shipped files
   # stay in play although the decoders they reach (Qt's plugins, libsndfile, FluidSynth) report no
   # coverage of their own.
   "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 \
-    -malloc_limit_mb=256 -keep_seed=1 -print_final_stats=1 -artifact_prefix="$artifacts" "$corpus" >"$log" 2>&1 || status=$?
+    -malloc_limit_mb=256 -keep_seed=1 -detect_leaks="$leaks" -print_final_stats=1 -artifact_prefix="$artifacts" "$corpus" >"$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
   if [ "$status" -eq 0 ]; then
