@@ -29,7 +29,9 @@ media_for() {
   esac
 }
 
-export ASAN_OPTIONS="detect_leaks=1"
+# The fuzzer checks for leaks after each input; the check at exit is left out, as LeakSanitizer's
+# thread walk sometimes crashes there while Qt's pool threads wind down.
+export ASAN_OPTIONS="detect_leaks=1:leak_check_at_exit=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 # use_ld_allocations=0: clang 14's LeakSanitizer crashes walking the dynamic loader's blocks on
 # Debian 12's glibc once a thread has started (Qt's image scaling starts a pool).
@@ -45,11 +47,16 @@ for target in "${targets[@]}"; do
   for file in $(media_for "$target"); do cp -f "$file" "$corpus"/; done
   log="build-fuzz/$target.log"
   status=0
+  # clang 14's leak check crashes in its thread walk (signal 11 in the tracer) once Qt's image
+  # plugins have run, on Debian 12's glibc; the picture loader's leaks are checked by the
+  # sanitizer build of the test suite (scripts/test.sh --sanitize) instead.
+  leaks=1
+  [ "$target" = picture_file ] && leaks=0
   # Inputs grow up to the largest file the target starts from (4 KiB at least). The shipped files
   # stay in play although the decoders they reach (Qt's plugins, libsndfile, FluidSynth) report no
   # coverage of their own.
   "build-fuzz/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 \
-    -malloc_limit_mb=256 -keep_seed=1 -print_final_stats=1 -artifact_prefix="$artifacts" "$corpus" >"$log" 2>&1 || status=$?
+    -malloc_limit_mb=256 -keep_seed=1 -detect_leaks="$leaks" -print_final_stats=1 -artifact_prefix="$artifacts" "$corpus" >"$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
   if [ "$status" -eq 0 ]; then

@@ -4,6 +4,7 @@
 #include "platform/audio_fluid_library.h"
 
 #include <QFile>
+#include <algorithm>
 #include <malloc.h>
 
 namespace {
@@ -149,10 +150,11 @@ bool FluidSequencer::render(qint16 *out, int frames)
     m_tailLeft -= frames;
     m_fluid->fluid_synth_write_s16(m_synth, frames, out, 0, 2, out, 1, 2);
     if (m_player) {
-        m_position = m_fluid->fluid_player_get_current_tick(m_player);
+        // A file with broken timing (a zero tempo or division) gives INT_MIN here: no position at all.
+        m_position = std::max(0, m_fluid->fluid_player_get_current_tick(m_player));
         // Walks every event of the file, so it is asked only until the player knows it.
         if (m_length.load() <= 0)
-            m_length = m_fluid->fluid_player_get_total_ticks(m_player);
+            m_length = std::max(0, m_fluid->fluid_player_get_total_ticks(m_player));
     }
     return true;
 }
