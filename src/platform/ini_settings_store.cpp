@@ -62,7 +62,8 @@ QByteArray setInScratch(const QString &scratch, const QString &section, const QS
         settings.setValue(storedKey(settings, key), value);
         settings.endGroup();
         settings.sync();
-        if (settings.status() != QSettings::NoError)
+        // A format error only says the old file was damaged; it is written afresh all the same.
+        if (settings.status() == QSettings::AccessError)
             return QByteArray();
         wanted = entriesOf(settings);
     }
