@@ -8,7 +8,7 @@
 
 using solver::Position;
 
-class tst_Solver : public QObject {
+class TestSolver : public QObject {
     Q_OBJECT
 private slots:
     void fewestMatchesBreadthFirst_data()
@@ -82,6 +82,7 @@ private slots:
         QTest::newRow("set-up board, gap still holding 9") << "1 2 3|4 5 6|7 8 _9" << 0 << false;
         QTest::newRow("one click slides two pieces") << "1 2 3|4 5 6|_ 7 8" << 1 << true;
         QTest::newRow("two pieces swapped, unsolvable") << "2 1 3|4 5 6|7 8 _" << -1 << false;
+        QTest::newRow("4x4, two pieces swapped") << "2 1 3 4|5 6 7 8|9 10 11 12|13 14 15 _" << -1 << false;
         QTest::newRow("a piece twice") << "1 1 3|4 5 6|7 8 _" << -1 << false;
         QTest::newRow("piece number too big") << "1 2 3|4 5 6|7 9 _" << -1 << false;
         QTest::newRow("2x2 board") << "1 2|3 _" << -1 << false;
@@ -113,6 +114,5 @@ private slots:
     }
 };
 
-
-QTEST_GUILESS_MAIN(tst_Solver)
+QTEST_GUILESS_MAIN(TestSolver)
 #include "tst_solver.moc"

@@ -4,7 +4,7 @@
 
 #include <QtTest>
 
-class tst_Imagery : public QObject {
+class TestImagery : public QObject {
     Q_OBJECT
 private slots:
     void cutPieces_data()
@@ -71,5 +71,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(tst_Imagery)
+QTEST_MAIN(TestImagery)
 #include "tst_imagery.moc"

@@ -8,7 +8,7 @@
 
 static const QString App("Orvane.Works"), Section("Tessary");
 
-class tst_IniSettingsStore : public QObject {
+class TestIniSettingsStore : public QObject {
     Q_OBJECT
 private slots:
     void readsWhatTheFileHolds_data()
@@ -42,44 +42,37 @@ private slots:
                  QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Orvane.Works.conf");
     }
 
-    // A new key goes in as given; a hand-written spelling is rewritten in place, never doubled.
+    // A hand-written spelling of a key is rewritten in place, never doubled.
     void writesKeysWhereTheyAre()
     {
         QTemporaryDir dir;
         IniSettingsStore store(dir.path());
-        QVERIFY(store.write(App, Section, "StatusBar", "False"));
-        QCOMPARE(fileBytes(store.filePath(App)), QByteArray("[Tessary]\nStatusBar=False\n"));
         writeFile(store.filePath(App), "[Tessary]\nSTATUSBAR=False\n");
         QVERIFY(store.write(App, Section, "StatusBar", "True"));
         QCOMPARE(fileBytes(store.filePath(App)), QByteArray("[Tessary]\nSTATUSBAR=True\n"));
     }
 
-    void aFullDiskKeepsTheLastGoodFile_data()
-    {
-        QTest::addColumn<int>("room");  // bytes a file may grow to; the file grows by 12
-        QTest::newRow("no room at all") << 0;
-        QTest::newRow("room for the old file and QSettings' lock, not the new file") << 351;
-    }
-
+    // With no room at all, and with room for the old file and QSettings' lock but not the new file.
     void aFullDiskKeepsTheLastGoodFile()
     {
-        QFETCH(int, room);
-        QTemporaryDir dir;
-        IniSettingsStore store(dir.path());
-        const QByteArray other = "[Other]\nnote=" + QByteArray(300, 'x') + "\n\n";
-        const QByteArray before = other + "[Tessary]\nMusic=True\nStatusBar=True\n";
-        writeFile(store.filePath(App), before);
-        {
-            const FileSizeLimit disk(static_cast<rlim_t>(room));
-            QVERIFY(!store.write(App, Section, "Sound", "False"));
+        for (const int room : {0, 351}) {
+            QTemporaryDir dir;
+            IniSettingsStore store(dir.path());
+            const QByteArray other = "[Other]\nnote=" + QByteArray(300, 'x') + "\n\n";
+            const QByteArray before = other + "[Tessary]\nMusic=True\nStatusBar=True\n";
+            writeFile(store.filePath(App), before);
+            {
+                const FileSizeLimit disk(static_cast<rlim_t>(room));
+                QVERIFY(!store.write(App, Section, "Sound", "False"));
+            }
+            QCOMPARE(fileBytes(store.filePath(App)), before);
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Orvane.Works.conf"});
+            // with room again, the value goes in and nothing else changes
+            QVERIFY(store.write(App, Section, "Sound", "False"));
+            QCOMPARE(fileBytes(store.filePath(App)), other + "[Tessary]\nMusic=True\nSound=False\nStatusBar=True\n");
         }
-        QCOMPARE(fileBytes(store.filePath(App)), before);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Orvane.Works.conf"});
-        // with room again, the value goes in and nothing else changes
-        QVERIFY(store.write(App, Section, "Sound", "False"));
-        QCOMPARE(fileBytes(store.filePath(App)), other + "[Tessary]\nMusic=True\nSound=False\nStatusBar=True\n");
     }
 };
 
-QTEST_GUILESS_MAIN(tst_IniSettingsStore)
+QTEST_GUILESS_MAIN(TestIniSettingsStore)
 #include "tst_ini_settings_store.moc"
