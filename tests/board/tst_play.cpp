@@ -1,9 +1,8 @@
 // Playing through the real window: New Game, clicks and keys, the count, the win, the Picture Box,
 // the board area fitted to every size, exit.
-#include "board/main_window.h"
+#include "app.h"
 #include "board_text.h"
 #include "dialogs/picture_box.h"
-#include "platform/cell_view.h"
 #include "platform/window_placement.h"
 
 #include <QLabel>
@@ -12,30 +11,17 @@
 #include <QtTest>
 
 namespace {
-
 // After New Game with every draw "up", the gap climbs from the bottom-right to the top.
 const QString Scrambled = QStringLiteral("1 2 3 _|5 6 7 4|9 10 11 8|13 14 15 12");
 const QString Solved = QStringLiteral("1 2 3 4|5 6 7 8|9 10 11 12|13 14 15 _");
 
-struct Game {
-    Fakes fakes;
-    Form1 w{fakes.platform()};
-
+struct Game : App {
     explicit Game(bool started = true)
     {
-        w.Form_Load();
-        w.FourbyFour_Click();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
         if (started)
-            newGame();
+            entry("NewGame");
     }
-    void click(int row, int col) { QTest::mouseClick(w.cellView(row, col), Qt::LeftButton); }
-    void newGame() { entry("NewGame"); }
-    void entry(const char *name) { w.menuEntry(QString::fromLatin1(name))->trigger(); }
-    QString clicks() const { return w.panelText(StatusPanel::Clicks); }
 };
-
 } // namespace
 
 class TestPlay : public QObject {
@@ -47,19 +33,19 @@ private slots:
     {
         Game g(false);
         g.click(3, 2);  // nothing moves before New Game
-        QTest::keyClick(&g.w, Qt::Key_Right);
+        QTest::keyClick(g.w.get(), Qt::Key_Right);
         QCOMPARE(g.clicks(), QStringLiteral("# Clicks"));
         QVERIFY(g.fakes.waves.played.isEmpty());
-        g.newGame();
+        g.entry("NewGame");
         QCOMPARE(g.clicks(), QStringLiteral("0 Clicks"));
-        QCOMPARE(boardText(g.w.game()), Scrambled);
-        QCOMPARE(viewText(g.w.game()), Scrambled);
-        QCOMPARE(g.w.cellView(0, 3)->accessibleName(), QStringLiteral("Empty"));
+        QCOMPARE(boardText(g.w->game()), Scrambled);
+        QCOMPARE(viewText(g.w->game()), Scrambled);
+        QCOMPARE(g.w->cellView(0, 3)->accessibleName(), QStringLiteral("Empty"));
         QCOMPARE(g.fakes.random.index, size_t(ScrambleSteps));
-        QVERIFY(g.w.boardArea()->isEnabled());
-        g.newGame();  // scrambles the current arrangement further, count back to 0
+        QVERIFY(g.w->boardArea()->isEnabled());
+        g.entry("NewGame");  // scrambles the current arrangement further, count back to 0
         QCOMPARE(g.clicks(), QStringLiteral("0 Clicks"));
-        QCOMPARE(boardText(g.w.game()), Scrambled);
+        QCOMPARE(boardText(g.w->game()), Scrambled);
     }
 
     void clicks_data()
@@ -81,24 +67,13 @@ private slots:
         QFETCH(QString, after);
         Game g;
         g.click(row, col);
-        QCOMPARE(boardText(g.w.game()), after);
-        QCOMPARE(viewText(g.w.game()), after);
+        QCOMPARE(boardText(g.w->game()), after);
+        QCOMPARE(viewText(g.w->game()), after);
         const bool moved = after != Scrambled;
         QCOMPARE(g.clicks(), moved ? QStringLiteral("1 Clicks") : QStringLiteral("0 Clicks"));
         QCOMPARE(g.fakes.waves.played, moved ? QStringList{"change.wav async"} : QStringList{});
         QCOMPARE(g.fakes.waves.paths.value(0),
                  moved ? g.fakes.folder.filePath(QStringLiteral("change.wav")) : QString());
-    }
-
-    void countsEveryMove()
-    {
-        Game g;
-        g.entry("BarOff");  // the count goes on while the bar is hidden
-        for (int i = 1; i <= 10; ++i)
-            g.click(0, i % 2 ? 0 : 3);
-        g.entry("BarOn");
-        QCOMPARE(g.clicks(), QStringLiteral("10 Clicks"));
-        QCOMPARE(g.fakes.waves.played.size(), 10);
     }
 
     void winSequence_data()
@@ -117,33 +92,33 @@ private slots:
         bool disabledAtCheck = false;
         QStringList soundsAtCheck;
         g.fakes.messages.onShow = [&](const QString &) {
-            disabledAtCheck = !g.w.boardArea()->isEnabled();
+            disabledAtCheck = !g.w->boardArea()->isEnabled();
             soundsAtCheck = g.fakes.waves.played;
         };
         g.click(3, 3);  // the solving move
-        QCOMPARE(boardText(g.w.game()), Solved);
+        QCOMPARE(boardText(g.w->game()), Solved);
         QCOMPARE(g.clicks(), QStringLiteral("1 Clicks"));
         const QStringList sounds = soundOn ? QStringList{"change.wav async", "pop.wav sync", "gling.wav async"}
                                            : QStringList{};
         QCOMPARE(g.fakes.waves.played, sounds);
         // The last piece is shown, raised, while the model keeps that cell empty.
-        QCOMPARE(g.w.cellView(3, 3)->picture().name, QStringLiteral("16"));
-        QCOMPARE(g.w.cellView(3, 3)->specialEffect(), SpecialEffect::Raised);
-        QCOMPARE(g.w.game().Board(3, 3).TileNumber, 0);
-        QCOMPARE(g.w.game().Board(3, 3).IsBlank, true);
+        QCOMPARE(g.w->cellView(3, 3)->picture().name, QStringLiteral("16"));
+        QCOMPARE(g.w->cellView(3, 3)->specialEffect(), SpecialEffect::Raised);
+        QCOMPARE(g.w->game().Board(3, 3).TileNumber, 0);
+        QCOMPARE(g.w->game().Board(3, 3).IsBlank, true);
         // The score check ran once, after the sounds and with the board locked, and counted the winning move.
         QCOMPARE(g.fakes.messages.shown, QStringList{"You got a new top score for this board!"});
         QVERIFY(disabledAtCheck);
         QCOMPARE(soundsAtCheck, sounds);
 
         g.click(3, 2);  // locked until New Game
-        QTest::keyClick(&g.w, Qt::Key_Right);
+        QTest::keyClick(g.w.get(), Qt::Key_Right);
         QCOMPARE(g.clicks(), QStringLiteral("1 Clicks"));
         QCOMPARE(g.fakes.waves.played, sounds);
 
-        g.newGame();  // the completed last piece is gone: the empty cell shows the wood again
-        QCOMPARE(g.w.cellView(3, 3)->accessibleName(), QStringLiteral("Empty"));
-        QCOMPARE(g.w.cellView(3, 3)->specialEffect(), SpecialEffect::Sunken);
+        g.entry("NewGame");  // the completed last piece is gone: the empty cell shows the wood again
+        QCOMPARE(g.w->cellView(3, 3)->accessibleName(), QStringLiteral("Empty"));
+        QCOMPARE(g.w->cellView(3, 3)->specialEffect(), SpecialEffect::Sunken);
         g.click(3, 2);
         QCOMPARE(g.clicks(), QStringLiteral("1 Clicks"));
     }
@@ -151,29 +126,29 @@ private slots:
     void closedDuringTheWinSound()
     {
         Game g;
-        g.fakes.waves.whilePlaying = [&] { g.w.close(); };
+        g.fakes.waves.whilePlaying = [&] { g.w->close(); };
         g.click(3, 3);
         // The program is ending: no chime, no message over a closed window, but the record is kept.
         QCOMPARE(g.fakes.waves.played, (QStringList{"change.wav async", "pop.wav sync"}));
         QVERIFY(g.fakes.messages.shown.isEmpty());
         QCOMPARE(g.fakes.program.ended, 1);
-        QFile file(g.fakes.folder.filePath(QStringLiteral("Hsl.hsf")));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll().split('\n').value(1), QByteArray(" 1 \r"));
+        QCOMPARE(g.scoreBytes().split('\n').value(1), QByteArray(" 1 \r"));
     }
 
     void arrowKeys()
     {
         Game g;
-        QTest::keyClick(&g.w, Qt::Key_Down);  // nothing above the gap on the top row
+        g.entry("BarOff");  // the count goes on while the bar is hidden
+        QTest::keyClick(g.w.get(), Qt::Key_Down);  // nothing above the gap on the top row
         QCOMPARE(g.clicks(), QStringLiteral("0 Clicks"));
-        QTest::keyClick(&g.w, Qt::Key_Right);
-        QCOMPARE(boardText(g.w.game()), QStringLiteral("1 2 _ 3|5 6 7 4|9 10 11 8|13 14 15 12"));
+        QTest::keyClick(g.w.get(), Qt::Key_Right);
+        QCOMPARE(boardText(g.w->game()), QStringLiteral("1 2 _ 3|5 6 7 4|9 10 11 8|13 14 15 12"));
         for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up})  // the last solves, by key
-            QTest::keyClick(&g.w, key);
-        QCOMPARE(boardText(g.w.game()), Solved);
+            QTest::keyClick(g.w.get(), key);
+        QCOMPARE(boardText(g.w->game()), Solved);
+        g.entry("BarOn");
         QCOMPARE(g.clicks(), QStringLiteral("5 Clicks"));
-        QVERIFY(!g.w.boardArea()->isEnabled());
+        QVERIFY(!g.w->boardArea()->isEnabled());
         QCOMPARE(g.fakes.waves.played.count(QStringLiteral("pop.wav sync")), 1);
     }
 
@@ -181,19 +156,15 @@ private slots:
     {
         QCOMPARE(pictureBoxPosition(QPoint(1000, 500), 4000), QPoint(5100, 500));
         Game g(false);
-        g.entry("ShowPicBox");  // numbers game: nothing
-        QVERIFY(!g.w.pictureBox());
-
-        g.w.startGame(GameSetup::customPicture(5, gradient(253)));
-        QCOMPARE(g.w.cellView(0, 1)->picture().image, gradient(253).copy(51, 0, 51, 51));
-        QCOMPARE(g.w.cellView(0, 1)->pictureSizeMode(), PictureSizeMode::Stretch);
+        g.w->startGame(GameSetup::customPicture(5, gradient(253)));
+        QCOMPARE(g.w->cellView(0, 1)->picture().image, gradient(253).copy(51, 0, 51, 51));
+        QCOMPARE(g.w->cellView(0, 1)->pictureSizeMode(), PictureSizeMode::Stretch);
         g.entry("ShowPicBox");
-        Form2 *box = g.w.pictureBox();
+        Form2 *box = g.w->pictureBox();
         QVERIFY(box && QTest::qWaitForWindowExposed(box));
-        QCOMPARE(box->windowTitle(), QStringLiteral("Picture Box"));
         QCOMPARE(box->Image1()->picture().image, gradient(253));
-        QCOMPARE(box->pos().y(), g.w.frameGeometry().top());
-        QVERIFY(box->pos().x() > g.w.frameGeometry().right());
+        QCOMPARE(box->pos().y(), g.w->frameGeometry().top());
+        QVERIFY(box->pos().x() > g.w->frameGeometry().right());
         // Small, large, medium in that order of size; the picture fills the box at each.
         const QSize small = box->outerSizeTwips();
         box->findChild<QAction *>(QStringLiteral("LargeSize"))->trigger();
@@ -202,19 +173,14 @@ private slots:
         box->findChild<QAction *>(QStringLiteral("MediumSize"))->trigger();
         QVERIFY(small.width() < box->outerSizeTwips().width() && box->outerSizeTwips().width() < large.width());
         box->close();
-        QTRY_VERIFY(!g.w.pictureBox());
+        QTRY_VERIFY(!g.w->pictureBox());
         g.entry("ShowPicBox");  // reopens at the small size
-        QCOMPARE(g.w.pictureBox()->outerSizeTwips(), small);
+        QCOMPARE(g.w->pictureBox()->outerSizeTwips(), small);
 
-        g.newGame();  // a picture game keeps it open
-        QVERIFY(g.w.pictureBox() && g.w.pictureBox()->isVisible());
-        g.w.FourbyFour_Click();  // still the same picture game, at another size
-        QCOMPARE(g.w.pictureBox()->Image1()->picture().image, gradient(253));
-        g.w.startGame(GameSetup::numbers(4));  // a numbers game closes it
-        QTRY_VERIFY(!g.w.pictureBox());
-        g.newGame();
-        g.entry("ShowPicBox");
-        QVERIFY(!g.w.pictureBox());
+        g.entry("NewGame");  // a picture game keeps it open
+        QVERIFY(g.w->pictureBox() && g.w->pictureBox()->isVisible());
+        g.w->FourbyFour_Click();  // still the same picture game, at another size
+        QCOMPARE(g.w->pictureBox()->Image1()->picture().image, gradient(253));
     }
 
     void boardFitsTheWindow_data()
@@ -240,34 +206,23 @@ private slots:
                                                &Form1::FiveByFive_Click, &Form1::SixbySix_Click,
                                                &Form1::SevenBySeven_Click};
         for (int n : sizes)
-            (g.w.*procedures[n - 3])();
+            ((*g.w).*procedures[n - 3])();
         const int n = sizes.last();
-        QCOMPARE(g.w.panelText(StatusPanel::BoardSize), QStringLiteral("%1x%1").arg(n));
-        const QWidget *board = g.w.boardArea();
-        QTRY_COMPARE(board->geometry().top(), g.w.menuBar()->geometry().bottom() + 1);
-        QCOMPARE(g.w.width(), board->width());
-        QCOMPARE(g.w.statusBar1()->isVisible(), barShown);
-        QCOMPARE((barShown ? g.w.statusBar1()->geometry() : board->geometry()).bottom(), g.w.height() - 1);
+        QCOMPARE(g.w->panelText(StatusPanel::BoardSize), QStringLiteral("%1x%1").arg(n));
+        const QWidget *board = g.w->boardArea();
+        QTRY_COMPARE(board->geometry().top(), g.w->menuBar()->geometry().bottom() + 1);
+        QCOMPARE(g.w->width(), board->width());
+        QCOMPARE(g.w->statusBar1()->isVisible(), barShown);
+        QCOMPARE((barShown ? g.w->statusBar1()->geometry() : board->geometry()).bottom(), g.w->height() - 1);
         const QWidget *cells = board->findChild<QWidget *>(QStringLiteral("CellArea"));
         QVERIFY(board->contentsRect().contains(cells->geometry()));
         for (int r = 0; r < n; ++r)
             for (int c = 0; c < n; ++c)
-                QVERIFY(cells->rect().contains(g.w.cellView(r, c)->geometry()));
-        QVERIFY(!cells->rect().contains(g.w.cellView(n, 0)->geometry()));
-        QVERIFY(!cells->rect().contains(g.w.cellView(0, n)->geometry()));
+                QVERIFY(cells->rect().contains(g.w->cellView(r, c)->geometry()));
+        QVERIFY(!cells->rect().contains(g.w->cellView(n, 0)->geometry()));
+        QVERIFY(!cells->rect().contains(g.w->cellView(0, n)->geometry()));
         // Views beyond a smaller board are cleared.
-        QVERIFY(g.w.cellView(6, 6)->picture().name.isEmpty() == (n < 7));
-    }
-
-    void exitEndsTheProgram()
-    {
-        Game g(false);
-        g.w.startMusic();
-        g.entry("ExitGame");
-        QCOMPARE(g.fakes.program.ended, 1);
-        QCOMPARE(g.fakes.music.commands.last(), QStringLiteral("close"));
-        QVERIFY(!g.w.isVisible());
-        QVERIFY(g.fakes.settings.writes.isEmpty());  // nothing is written on the way out
+        QVERIFY(g.w->cellView(6, 6)->picture().name.isEmpty() == (n < 7));
     }
 
     void fewestClicksAndHint_data()
@@ -281,45 +236,41 @@ private slots:
     {
         QFETCH(bool, hint);
         Game g(false);
-        const auto *panel = g.w.findChild<QLabel *>(QStringLiteral("Panel3"));
+        const auto *panel = g.w->findChild<QLabel *>(QStringLiteral("Panel3"));
         const auto hinted = [&] {
             QStringList cells;
             for (int r = 0; r < 4; ++r)
                 for (int c = 0; c < 4; ++c)
-                    if (g.w.cellView(r, c)->isHinted())
-                        cells << QStringLiteral("%1,%2 %3").arg(r).arg(c).arg(g.w.cellView(r, c)->accessibleDescription());
+                    if (g.w->cellView(r, c)->isHinted())
+                        cells << QStringLiteral("%1,%2 %3").arg(r).arg(c).arg(g.w->cellView(r, c)->accessibleDescription());
             return cells;
         };
-        QTest::keyClick(&g.w, Qt::Key_H);  // no game yet: no hint, and the game that follows is ranked
+        QTest::keyClick(g.w.get(), Qt::Key_H);  // no game yet: no hint, and the game that follows is ranked
         QCOMPARE(hinted(), QStringList{});
-        g.newGame();
+        g.entry("NewGame");
         // The first 4x4 search builds its tables, which takes seconds on a busy machine.
         QTRY_COMPARE_WITH_TIMEOUT(panel->toolTip(), QStringLiteral("Fewest clicks possible: 1"), 120000);
         QCOMPARE(panel->accessibleDescription(), QStringLiteral("Fewest clicks possible: 1"));
-        QFile file(g.fakes.folder.filePath(QStringLiteral("Hsl.hsf")));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray before = file.readAll();
-        file.close();
+        const QByteArray before = g.scoreBytes();
         if (hint) {
             g.click(0, 0);  // off the shortest way: "_ 1 2 3|5 6 7 4|9 10 11 8|13 14 15 12"
-            QTest::keyClick(&g.w, Qt::Key_H);
+            QTest::keyClick(g.w.get(), Qt::Key_H);
             QCOMPARE(hinted(), QStringList{"0,3 Hint: click this tile"});
             QTRY_COMPARE(hinted(), QStringList{});  // the hint ends by itself
-            QCOMPARE(g.w.cellView(0, 3)->accessibleDescription(), QString());
+            QCOMPARE(g.w->cellView(0, 3)->accessibleDescription(), QString());
             g.click(0, 3);
-            QTest::keyClick(&g.w, Qt::Key_H);
+            QTest::keyClick(g.w.get(), Qt::Key_H);
             QCOMPARE(hinted(), QStringList{"3,3 Hint: click this tile"});
         }
         g.click(3, 3);
-        QCOMPARE(g.w.panelText(StatusPanel::Clicks), hint ? QStringLiteral("3 Clicks") : QStringLiteral("1 Clicks"));
+        QCOMPARE(g.w->panelText(StatusPanel::Clicks), hint ? QStringLiteral("3 Clicks") : QStringLiteral("1 Clicks"));
         QCOMPARE(panel->toolTip(), QStringLiteral("Fewest clicks possible: 1"));  // kept after the win
         QCOMPARE(g.fakes.messages.shown, hint ? QStringList{} : QStringList{"You got a new top score for this board!"});
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray after = file.readAll();
+        const QByteArray after = g.scoreBytes();
         QCOMPARE(after == before, hint);
         QCOMPARE(after.split('\n').value(1), hint ? QByteArray(" 9999 \r") : QByteArray(" 1 \r"));
 
-        g.newGame();  // the walk's record of the gap is stale: the board stays solved
+        g.entry("NewGame");  // the walk's record of the gap is stale: the board stays solved
         QCOMPARE(panel->toolTip(), QString());  // no figure until this scramble's own is known
         QTRY_COMPARE(panel->toolTip(), QStringLiteral("Fewest clicks possible: 0"));
         g.click(2, 3);

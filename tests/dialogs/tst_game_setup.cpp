@@ -1,121 +1,66 @@
 // The game in play through the real windows: set-up dialogs used alone, together and cancelled,
 // and what the board, the status bar, the Game menu, the Picture Box and the score file then show.
+#include "app.h"
 #include "bad_pictures.h"
-#include "board/main_window.h"
 #include "dialogs/number_setup.h"
 #include "dialogs/picture_file.h"
 #include "dialogs/picture_setup.h"
 #include "dialogs/picture_setup_browser.h"
 #include "imagery/number_pictures.h"
 #include "imagery/picture_clip.h"
-#include "platform/cell_view.h"
-#include "support/fakes.h"
-
-#include <QAccessible>
-#include <QAccessibleActionInterface>
-#include <QRadioButton>
-#include <QStandardPaths>
-#include <QTest>
-
-namespace {
-const QStringList StockFiles = {"cow.jpg", "door.jpg", "flower.jpg", "Leaf.gif", "mountain.jpg", "rose.jpg"};
-}
 
 class TestGameSetup : public QObject {
     Q_OBJECT
 private:
-    std::unique_ptr<Fakes> m_fakes;
-    std::unique_ptr<Form1> m_w;
+    std::unique_ptr<App> m_app;
     bool m_accessible = false;  // press buttons and toggle options as a screen reader does
 
-    QByteArray scoreBytes() const
-    {
-        QFile file(m_fakes->folder.filePath("Hsl.hsf"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    template <typename Dialog> Dialog *dialog() const
-    {
-        for (Dialog *open : m_w->findChildren<Dialog *>())
-            if (open->isVisible())
-                return open;
-        return nullptr;
-    }
     // One step as a player takes it: "Numbers", "Pictures", "NewGame", "ShowPicBox", or a control
     // of a dialog: "NS OK", "PS Cancel", "PS close", "PS 6x6", "PS Cow", "PS Custom", "PS file X".
     void step(const QString &text)
     {
         const QStringList words = text.split(' ');
         if (words.size() == 1) {
-            m_w->menuEntry(text)->trigger();
+            m_app->entry(text);
             if (text == "Pictures")
-                QTRY_VERIFY(dialog<SetUpFrm>() && !dialog<SetUpFrm>()->findChild<FileList *>("File1")->isListing());
+                QTRY_VERIFY(m_app->window<SetUpFrm>() && !m_app->window<SetUpFrm>()->findChild<FileList *>("File1")->isListing());
             return;
         }
-        QDialog *dlg = words[0] == "NS" ? static_cast<QDialog *>(dialog<Setupfrm2>()) : dialog<SetUpFrm>();
+        QDialog *dlg = words[0] == "NS" ? static_cast<QDialog *>(m_app->window<Setupfrm2>()) : m_app->window<SetUpFrm>();
         QVERIFY2(dlg, qPrintable(text));
         const QString what = words[1];
-        if (what == "close") {
-            dlg->close();
-        } else if (what == "file") {
-            auto *files = dlg->findChild<FileList *>("File1");
-            const QList<QListWidgetItem *> items = files->findItems(words[2], Qt::MatchExactly);
-            QVERIFY2(items.size() == 1, qPrintable(text));
-            QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(items[0]).center());
-        } else {
-            QAbstractButton *target = nullptr;
-            for (QAbstractButton *button : dlg->findChildren<QAbstractButton *>())
-                if (button->text() == what || (what == "Setup" && button->text() == "Setup board"))
-                    target = button;
-            QVERIFY2(target, qPrintable(text));
-            if (!m_accessible) {
-                QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, 6));
-                return;
-            }
-            QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(target)->actionInterface();
-            QVERIFY(actions);
-            const QString action = target->isCheckable() ? QAccessibleActionInterface::toggleAction()
-                                                         : QAccessibleActionInterface::pressAction();
-            QVERIFY(actions->actionNames().contains(action));
-            const QPointer<QAbstractButton> pressed(target);
-            actions->doAction(action);
-            // A press is an animated click: it lands a moment later.
-            QTRY_VERIFY(!pressed || !pressed->isDown());
-        }
+        if (what == "close")
+            return void(dlg->close());
+        if (what == "file")
+            return chooseItem(dlg->findChild<FileList *>("File1"), words[2]);
+        for (QAbstractButton *button : dlg->findChildren<QAbstractButton *>())
+            if (button->text() == what || (what == "Setup" && button->text() == "Setup board"))
+                return press(button, m_accessible);
+        QFAIL(qPrintable(text));
     }
     // The goal picture as the preview draws it, or null for a numbers game.
     QImage expectedPicture(const QString &file) const
     {
         if (file.isEmpty())
             return {};
-        return loadPictureFile(m_fakes->folder.filePath(file), {253, 253}).image.convertToFormat(QImage::Format_RGB32);
+        return loadPictureFile(m_app->fakes.folder.filePath(file), {253, 253}).image.convertToFormat(QImage::Format_RGB32);
     }
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
-        m_fakes = std::make_unique<Fakes>();
-        const QDir media(qEnvironmentVariable("TESSARY_MEDIA_DIR"));
-        for (const QString &name : StockFiles)
-            QVERIFY(QFile::copy(media.filePath(name), m_fakes->folder.filePath(name)));
-        QVERIFY(writeFile(m_fakes->folder.filePath("WIDE.JPG"), encodedPicture({400, 300}, Qt::blue, "JPEG")));
+        m_app = std::make_unique<App>();
+        const QDir folder(m_app->fakes.folder.path());
+        QVERIFY(writeFile(folder.filePath("WIDE.JPG"), encodedPicture({400, 300}, Qt::blue, "JPEG")));
         QImage halves(300, 300, QImage::Format_RGB32);
         halves.fill(Qt::red);
         for (int y = 0; y < 300; ++y)
             for (int x = 0; x < 150 - y / 2; ++x)
                 halves.setPixelColor(x, y, Qt::blue);
-        QVERIFY(halves.save(m_fakes->folder.filePath("Halves.Jpg"), "JPEG"));
-        m_w = std::make_unique<Form1>(m_fakes->platform());
-        m_w->Form_Load();
-        m_w->FourbyFour_Click();
-        m_w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_w.get()));
+        QVERIFY(halves.save(folder.filePath("Halves.Jpg"), "JPEG"));
     }
-    void cleanup()
-    {
-        m_w.reset();
-        m_fakes.reset();
-    }
+    void cleanup() { m_app.reset(); }
 
     // Each row: the steps, then the game that must be in play, shown and ranked: its size, its
     // picture file ("" for numbers), panel 2, the Game menu entry checked, the score file line a
@@ -166,30 +111,30 @@ private slots:
         m_accessible = accessible;
         for (const QString &text : steps)
             step(text);
-        QCOMPARE(m_w->panelText(StatusPanel::PictureName), panel2);
-        QCOMPARE(m_w->panelText(StatusPanel::BoardSize), QStringLiteral("%1x%1").arg(n));
-        QVERIFY(m_w->isChecked(checked));
-        QVERIFY(!m_w->isChecked(checked == "Numbers" ? "Pictures" : "Numbers"));
+        QCOMPARE(m_app->w->panelText(StatusPanel::PictureName), panel2);
+        QCOMPARE(m_app->w->panelText(StatusPanel::BoardSize), QStringLiteral("%1x%1").arg(n));
+        QVERIFY(m_app->w->isChecked(checked));
+        QVERIFY(!m_app->w->isChecked(checked == "Numbers" ? "Pictures" : "Numbers"));
         if (steps.join(' ').contains("WIDE.JPG"))
-            QVERIFY(m_fakes->messages.shown.value(0).startsWith("The picture your atttempting"));
+            QVERIFY(m_app->fakes.messages.shown.value(0).startsWith("The picture your atttempting"));
 
         // New Game, then the one click that solves the board: the walk takes the empty cell up.
-        const QByteArray before = scoreBytes();
-        m_w->menuEntry("NewGame")->trigger();
+        const QByteArray before = m_app->scoreBytes();
+        m_app->entry("NewGame");
         const QImage goal = expectedPicture(picture);
-        QCOMPARE(m_w->pictureBox() && m_w->pictureBox()->isVisible(), !goal.isNull());
+        QCOMPARE(m_app->w->pictureBox() && m_app->w->pictureBox()->isVisible(), !goal.isNull());
         if (!goal.isNull())
-            QCOMPARE(m_w->pictureBox()->Image1()->picture().image, goal);
-        QTest::mouseClick(m_w->cellView(n - 1, n - 1), Qt::LeftButton);
-        QVERIFY(m_w->Winner());
+            QCOMPARE(m_app->w->pictureBox()->Image1()->picture().image, goal);
+        QTest::mouseClick(m_app->w->cellView(n - 1, n - 1), Qt::LeftButton);
+        QVERIFY(m_app->w->Winner());
         const std::vector<Picture> pieces = cutPicture(goal, n);
         const PicFrm numbers(1.0);
         for (const int k : {0, n * n - 1}) {
-            const QImage shown = m_w->cellView(k / n, k % n)->picture().image;
+            const QImage shown = m_app->w->cellView(k / n, k % n)->picture().image;
             QCOMPARE(shown, goal.isNull() ? numbers.NumPic(k).image : pieces[static_cast<size_t>(k)].image);
         }
-        QCOMPARE(m_fakes->messages.shown.size(), messages);
-        const QList<QByteArray> was = before.split('\n'), now = scoreBytes().split('\n');
+        QCOMPARE(m_app->fakes.messages.shown.size(), messages);
+        const QList<QByteArray> was = before.split('\n'), now = m_app->scoreBytes().split('\n');
         QList<int> changed;
         for (int i = 0; i < was.size(); ++i)
             if (was[i] != now.value(i))

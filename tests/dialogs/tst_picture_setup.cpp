@@ -1,27 +1,16 @@
 // The Picture Setup dialog, opened from the real main window's Game menu.
+#include "app.h"
 #include "bad_pictures.h"
-#include "board/main_window.h"
 #include "dialogs/picture_file.h"
 #include "dialogs/picture_setup.h"
 #include "dialogs/picture_setup_browser.h"
 #include "dialogs/picture_setup_preview.h"
 #include "dialogs/picture_setup_stock.h"
 #include "imagery/picture_clip.h"
-#include "platform/cell_view.h"
-#include "platform/qt_message_boxes.h"
-#include "support/fakes.h"
 
-#include <QAccessible>
-#include <QAccessibleActionInterface>
-#include <QMessageBox>
 #include <QRadioButton>
-#include <QTimer>
-#include <QStandardPaths>
-#include <QTest>
 
 namespace {
-const QStringList StockFiles = {"cow.jpg", "door.jpg", "flower.jpg", "Leaf.gif", "mountain.jpg", "rose.jpg"};
-
 bool hasBlack(const QImage &image)
 {
     for (int y = 0; y < image.height(); ++y)
@@ -35,34 +24,26 @@ bool hasBlack(const QImage &image)
 class TestPictureSetup : public QObject {
     Q_OBJECT
 private:
-    std::unique_ptr<Fakes> m_fakes;
-    std::unique_ptr<Form1> m_w;
+    std::unique_ptr<App> m_app;
     SetUpFrm *m_dlg = nullptr;
     QString m_mine;  // a folder of the player's own pictures
 
     template <typename T> T *child(const char *name) { return m_dlg->findChild<T *>(QString::fromLatin1(name)); }
     PreviewBox *preview() { return child<PreviewBox>("Picture1"); }
     FileList *files() { return child<FileList>("File1"); }
-    void click(const char *name) { QTest::mouseClick(child<QWidget>(name), Qt::LeftButton, {}, QPoint(8, 8)); }
+    void click(const char *name) { press(child<QWidget>(name)); }
+    void chooseFile(const QString &name) { chooseItem(files(), name); }
+    bool closed() const { return !m_app->window<SetUpFrm>(); }
     bool open()
     {
-        m_w->menuEntry(QStringLiteral("Pictures"))->trigger();
-        m_dlg = nullptr;
-        for (SetUpFrm *dialog : m_w->findChildren<SetUpFrm *>())
-            m_dlg = dialog->isVisible() ? dialog : m_dlg;
+        m_app->entry("Pictures");
+        m_dlg = m_app->window<SetUpFrm>();
         return m_dlg && QTest::qWaitForWindowExposed(m_dlg) && QTest::qWaitFor([this] { return !files()->isListing(); });
-    }
-    bool closed() const { return m_w->findChildren<SetUpFrm *>().isEmpty(); }
-    void chooseFile(const QString &name)
-    {
-        const QList<QListWidgetItem *> items = files()->findItems(name, Qt::MatchExactly);
-        QVERIFY2(items.size() == 1, qPrintable(name));
-        QTest::mouseClick(files()->viewport(), Qt::LeftButton, {}, files()->visualItemRect(items[0]).center());
     }
     // Opens the dialog on the player's folder with "Custom" chosen.
     bool openOnMine()
     {
-        m_w->rememberPictureFolder(m_mine);
+        m_app->w->rememberPictureFolder(m_mine);
         if (!open())
             return false;
         click("Option11");
@@ -73,27 +54,15 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
-        m_fakes = std::make_unique<Fakes>();
-        const QDir media(qEnvironmentVariable("TESSARY_MEDIA_DIR"));
-        for (const QString &name : StockFiles)
-            QVERIFY(QFile::copy(media.filePath(name), m_fakes->folder.filePath(name)));
-        m_mine = m_fakes->folder.filePath(QStringLiteral("mine"));
+        m_app = std::make_unique<App>();
+        m_mine = m_app->fakes.folder.filePath(QStringLiteral("mine"));
         QDir().mkpath(m_mine);
         QVERIFY(writeFile(m_mine + "/WIDE.JPG", encodedPicture({400, 300}, Qt::blue, "JPEG")));
         QVERIFY(writeFile(m_mine + "/square.bmp", encodedPicture({300, 300}, Qt::white, "BMP")));
-        QVERIFY(QFile::copy(media.filePath("Leaf.gif"), m_mine + "/Autumn.GIF"));
+        QVERIFY(QFile::copy(m_app->fakes.folder.filePath("Leaf.gif"), m_mine + "/Autumn.GIF"));
         QVERIFY(writeFile(m_mine + "/shot.png", encodedPicture({300, 300}, Qt::red, "PNG")));
-        m_w = std::make_unique<Form1>(m_fakes->platform());
-        m_w->Form_Load();
-        m_w->FourbyFour_Click();
-        m_w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_w.get()));
     }
-    void cleanup()
-    {
-        m_w.reset();
-        m_fakes.reset();
-    }
+    void cleanup() { m_app.reset(); }
 
     void grid_data()
     {
@@ -130,8 +99,8 @@ private slots:
         QVERIFY(preview()->screenImage().pixelColor(step, 130).value() < 40);
         click("Command1");  // the tiles come from the picture, never from the grid
         QTRY_VERIFY(closed());
-        QCOMPARE(m_w->game().Setup.goalPicture, white);
-        for (const Picture &tile : m_w->game().TilePictures)
+        QCOMPARE(m_app->w->game().Setup.goalPicture, white);
+        for (const Picture &tile : m_app->w->game().TilePictures)
             QVERIFY(!hasBlack(tile.image));
     }
 
@@ -155,66 +124,30 @@ private slots:
         if (name == "locked.jpg" && QFile(m_mine + '/' + name).open(QIODevice::ReadOnly))
             QSKIP("this process can read a file without read permission");
         chooseFile(name);
-        QCOMPARE(m_fakes->messages.shown.size(), 1);
-        QVERIFY2(m_fakes->messages.shown[0].contains(name), qPrintable(m_fakes->messages.shown[0]));
+        QCOMPARE(m_app->fakes.messages.shown.size(), 1);
+        QVERIFY2(m_app->fakes.messages.shown[0].contains(name), qPrintable(m_app->fakes.messages.shown[0]));
         QVERIFY(m_dlg->isVisible());
         QCOMPARE(preview()->Image(), shown);
         QCOMPARE(QSize(m_dlg->PreviewSourceWidth, m_dlg->PreviewSourceHeight), QSize(300, 300));
         click("Command1");  // still usable
         QTRY_VERIFY(closed());
-        QCOMPARE(m_w->game().Setup.goalPicture, shown);
-    }
-
-    // With the real message box up over a damaged picture, a screen reader presses "Setup board"
-    // and "Cancel": nothing may happen until the box is closed, and then the dialog is as it was.
-    void buttonsPressedWhileAMessageIsUp()
-    {
-        QtMessageBoxes boxes;
-        Platform platform = m_fakes->platform();
-        Platform real{platform.programFolder, platform.random, platform.settings, platform.waves,
-                      platform.music, boxes, platform.help, platform.program};
-        m_w = std::make_unique<Form1>(real);
-        m_w->Form_Load();
-        m_w->FourbyFour_Click();
-        makeBadFile(m_mine, "corrupt.jpg");
-        QVERIFY(openOnMine());
-        chooseFile("square.bmp");
-        int pressed = 0;
-        QTimer::singleShot(0, [&] {
-            for (const char *name : {"Command1", "Command2"}) {
-                const QPointer<QAbstractButton> button = child<QAbstractButton>(name);
-                QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
-                    QAccessibleActionInterface::pressAction());
-                QTRY_VERIFY(!button || !button->isDown());  // the animated click has landed
-                ++pressed;
-            }
-            for (QWidget *window : QApplication::topLevelWidgets())
-                if (auto *box = qobject_cast<QMessageBox *>(window))
-                    box->accept();
-        });
-        chooseFile("corrupt.jpg");
-        QCOMPARE(pressed, 2);
-        QVERIFY(m_dlg->isVisible() && m_dlg->isEnabled());
-        QVERIFY(!m_w->game().Setup.picturesGame());
-        click("Command1");  // and it still works afterwards
-        QTRY_VERIFY(closed());
-        QVERIFY(m_w->game().Setup.picturesGame());
+        QCOMPARE(m_app->w->game().Setup.goalPicture, shown);
     }
 
     void missingStockPicture()
     {
-        QVERIFY(QFile::remove(m_fakes->folder.filePath("rose.jpg")));
+        QVERIFY(QFile::remove(m_app->fakes.folder.filePath("rose.jpg")));
         QVERIFY(open());
         const QImage leaf = preview()->Image();
         click("Option7");
-        QCOMPARE(m_fakes->messages.shown.size(), 1);
-        QVERIFY(m_fakes->messages.shown[0].contains("rose.jpg"));
+        QCOMPARE(m_app->fakes.messages.shown.size(), 1);
+        QVERIFY(m_app->fakes.messages.shown[0].contains("rose.jpg"));
         QVERIFY(child<QRadioButton>("Option6")->isChecked());
         QCOMPARE(preview()->Image(), leaf);
-        QCOMPARE(m_w->panelText(StatusPanel::PictureName), QStringLiteral("Leaf"));
+        QCOMPARE(m_app->w->panelText(StatusPanel::PictureName), QStringLiteral("Leaf"));
         click("Command1");
         QTRY_VERIFY(closed());
-        QCOMPARE(m_w->game().Setup.SkillLevel, 1);
+        QCOMPARE(m_app->w->game().Setup.SkillLevel, 1);
     }
 
     void browsing()
@@ -229,7 +162,7 @@ private slots:
             QCOMPARE(driveOf(drives->itemData(i).toString()), drives->itemData(i).toString());
         QCOMPARE(child<FolderList>("Dir1")->path(), driveOf(m_mine));
         // A large folder is read between events, not in one go.
-        const QString many = m_fakes->folder.filePath("many");
+        const QString many = m_app->fakes.folder.filePath("many");
         QDir().mkpath(many);
         for (int i = 0; i < 5000; ++i)
             writeFile(QStringLiteral("%1/p%2.%3").arg(many).arg(i).arg(i % 2 ? "JPG" : "txt"), {});
@@ -240,26 +173,22 @@ private slots:
         QCOMPARE(files()->item(0)->text(), QStringLiteral("p1.JPG"));
         QCOMPARE(files()->item(1)->text(), QStringLiteral("p1001.JPG"));
         // Up to the program's folder and down into the player's, by double clicks.
-        for (const QString &name : {QFileInfo(m_fakes->folder.path()).fileName(), QStringLiteral("mine")}) {
-            auto *folders = child<FolderList>("Dir1");
-            const QList<QListWidgetItem *> items = folders->findItems(name, Qt::MatchExactly);
-            QVERIFY2(items.size() == 1, qPrintable(name));
-            const QPoint at = folders->visualItemRect(items[0]).center();
-            QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, at);
-            QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, at);
-        }
-        QCOMPARE(child<FolderList>("Dir1")->path(), m_mine);
-        QCOMPARE(m_w->lastPictureFolder(), m_mine);
-        // Folders removed between listing and choosing: both lists land on the nearest one left.
         auto *folders = child<FolderList>("Dir1");
+        const auto enter = [folders](const QString &name) {
+            chooseItem(folders, name);
+            const QListWidgetItem *item = folders->findItems(name, Qt::MatchExactly).value(0);
+            QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, folders->visualItemRect(item).center());
+        };
+        enter(QFileInfo(m_app->fakes.folder.path()).fileName());
+        enter("mine");
+        QCOMPARE(folders->path(), m_mine);
+        QCOMPARE(m_app->w->lastPictureFolder(), m_mine);
+        // Folders removed between listing and choosing: both lists land on the nearest one left.
         for (const QString &removed : {QStringLiteral("gone/inner"), QStringLiteral("gone")}) {
             QVERIFY(QDir().mkpath(m_mine + "/gone/inner"));
             QVERIFY(folders->setPath(m_mine + "/gone"));
-            QListWidgetItem *inner = folders->findItems("inner", Qt::MatchExactly).value(0);
-            QVERIFY(inner && QDir(m_mine + '/' + removed).removeRecursively());
-            folders->scrollToItem(inner);
-            QTest::mouseClick(folders->viewport(), Qt::LeftButton, {}, folders->visualItemRect(inner).center());
-            QTest::mouseDClick(folders->viewport(), Qt::LeftButton, {}, folders->visualItemRect(inner).center());
+            QVERIFY(QDir(m_mine + '/' + removed).removeRecursively());
+            enter("inner");
             const QString nearest = QFileInfo(m_mine + '/' + removed).path();
             QCOMPARE(folders->path(), nearest);
             QVERIFY(folders->findItems("inner", Qt::MatchExactly).isEmpty());

@@ -1,0 +1,77 @@
+// A shown 4 x 4 main window on fakes, with the stock pictures in its program folder, and the ways
+// a player or an assistive tool works its controls.
+#pragma once
+
+#include "board/main_window.h"
+#include "fakes.h"
+#include "platform/cell_view.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QListWidget>
+#include <QPointer>
+#include <QtTest>
+#include <memory>
+
+inline const QStringList StockFiles = {"cow.jpg", "door.jpg", "flower.jpg", "Leaf.gif", "mountain.jpg", "rose.jpg"};
+
+// A click, or the accessible action a screen reader uses: "Toggle" for an option, "Press" otherwise.
+inline void press(QWidget *control, bool accessible = false)
+{
+    auto *button = qobject_cast<QAbstractButton *>(control);
+    if (!accessible || !button) {
+        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, 6));
+        return;
+    }
+    QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(button)->actionInterface();
+    QVERIFY(actions);
+    const QString action = button->isCheckable() ? QAccessibleActionInterface::toggleAction()
+                                                 : QAccessibleActionInterface::pressAction();
+    QVERIFY2(actions->actionNames().contains(action), qPrintable(button->objectName()));
+    const QPointer<QAbstractButton> pressed(button);
+    actions->doAction(action);
+    QTRY_VERIFY(!pressed || !pressed->isDown());  // a press is an animated click: it lands a moment later
+}
+
+inline void chooseItem(QListWidget *list, const QString &text)
+{
+    const QList<QListWidgetItem *> items = list->findItems(text, Qt::MatchExactly);
+    QVERIFY2(items.size() == 1, qPrintable(text));
+    list->scrollToItem(items[0]);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
+}
+
+struct App {
+    Fakes fakes;
+    std::unique_ptr<Form1> w;
+
+    explicit App(MessageBoxes *messages = nullptr, HelpViewer *help = nullptr)
+    {
+        const QDir media(qEnvironmentVariable("TESSARY_MEDIA_DIR"));
+        for (const QString &name : StockFiles)
+            QFile::copy(media.filePath(name), fakes.folder.filePath(name));
+        const Platform p = fakes.platform();
+        w = std::make_unique<Form1>(Platform{p.programFolder, p.random, p.settings, p.waves, p.music,
+                                             messages ? *messages : p.messages, help ? *help : p.help, p.program});
+        w->Form_Load();
+        w->FourbyFour_Click();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+    void entry(const QString &name) const { w->menuEntry(name)->trigger(); }
+    void click(int row, int col) const { QTest::mouseClick(w->cellView(row, col), Qt::LeftButton); }
+    QString clicks() const { return w->panelText(StatusPanel::Clicks); }
+    template <typename Window> Window *window() const
+    {
+        for (Window *open : w->findChildren<Window *>())
+            if (open->isVisible())
+                return open;
+        return nullptr;
+    }
+    QByteArray scoreBytes() const
+    {
+        QFile file(fakes.folder.filePath("Hsl.hsf"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
