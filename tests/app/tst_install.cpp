@@ -5,8 +5,7 @@
 #include <unistd.h>
 
 namespace {
-// Runs a command to its end and puts its output in out; returns its exit code, or -1 when it could
-// not start, finish or exit normally.
+// Runs a command to its end and puts its output in out; its exit code, or -1 when it did not exit normally.
 int run(const QString &program, const QStringList &args, QString &out)
 {
     QProcess process;
@@ -16,11 +15,9 @@ int run(const QString &program, const QStringList &args, QString &out)
     out = QString::fromLocal8Bit(process.readAll());
     return finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
-
-const QFileDevice::Permissions Open(0x7055), ReadOnly(0x5055), Everyone(0x7777);  // 755, 555, 777
 } // namespace
 
-class tst_Install : public QObject {
+class TestInstall : public QObject {
     Q_OBJECT
 private slots:
     void installedGameRuns_data()
@@ -66,9 +63,9 @@ private slots:
         // The game runs as a user who cannot write to the program's folder and must put its score
         // file in that user's data folder. Root may write anywhere, so the game then runs as nobody.
         QTemporaryDir home;
-        QFile::setPermissions(home.path(), Everyone);
+        QFile::setPermissions(home.path(), QFileDevice::Permissions(0x7777));
         for (QString dir = folder; dir.startsWith(work.path()); dir = QFileInfo(dir).path())
-            QFile::setPermissions(dir, dir == folder ? ReadOnly : Open);  // only the scratch folders
+            QFile::setPermissions(dir, QFileDevice::Permissions(dir == folder ? 0x5055 : 0x7055));  // only the scratch folders
         QStringList args{"env", "-u", "XDG_DATA_HOME", "-u", "XDG_CONFIG_HOME", "HOME=" + home.path(),
                          "QT_QPA_PLATFORM=offscreen", command};
         if (geteuid() == 0)
@@ -80,10 +77,10 @@ private slots:
         QCOMPARE(game.state(), QProcess::Running);
         game.kill();
         game.waitForFinished();
-        QFile::setPermissions(folder, Open);
+        QFile::setPermissions(folder, QFileDevice::Permissions(0x7055));
         QVERIFY(!QFileInfo::exists(folder + "/Hsl.hsf"));
     }
 };
 
-QTEST_GUILESS_MAIN(tst_Install)
+QTEST_GUILESS_MAIN(TestInstall)
 #include "tst_install.moc"

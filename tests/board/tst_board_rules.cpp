@@ -28,11 +28,10 @@ private slots:
         QFETCH(int, before);
         QFETCH(int, n);
         QFETCH(bool, picture);
-        std::vector<std::unique_ptr<FakeTileView>> views;
+        FakeTileView views[ViewGridSide][ViewGridSide];
         ViewGrid grid{};
-        for (auto &row : grid)
-            for (auto &view : row)
-                view = views.emplace_back(std::make_unique<FakeTileView>()).get();
+        for (int k = 0; k < ViewGridSide * ViewGridSide; ++k)
+            grid[k / ViewGridSide][k % ViewGridSide] = &views[k / ViewGridSide][k % ViewGridSide];
         GameState state;
         if (before)
             ::setUpBoard(state, GameSetup::stockPicture(before, 5, gradient(253)), grid, m_numbers);
@@ -76,13 +75,11 @@ private slots:
         QTest::addColumn<QString>("after");  // empty: nothing moves
         const QString rowGap = QStringLiteral("1 2 3 _|5 6 7 4|9 10 11 8|13 14 15 12");
         const QString colGap = QStringLiteral("1 _ 3 4|5 2 7 8|9 6 11 12|13 10 14 15");
-        QTest::newRow("row of three slides right") << rowGap << 0 << 0 << "_ 1 2 3|5 6 7 4|9 10 11 8|13 14 15 12";
         QTest::newRow("neighbour slides right") << rowGap << 0 << 2 << "1 2 _ 3|5 6 7 4|9 10 11 8|13 14 15 12";
         QTest::newRow("column of three slides up") << colGap << 3 << 1 << "1 2 3 4|5 6 7 8|9 10 11 12|13 _ 14 15";
         QTest::newRow("column slides down") << "1 2 3 4|5 6 7 8|9 10 11 12|13 _ 14 15" << 0 << 1 << colGap;
         QTest::newRow("row slides left") << "_ 1 2 3|5 6 7 4|9 10 11 8|13 14 15 12" << 0 << 3 << rowGap;
         QTest::newRow("diagonal") << rowGap << 1 << 2 << "";
-        QTest::newRow("off both lines") << rowGap << 3 << 0 << "";
         QTest::newRow("the empty cell") << rowGap << 0 << 3 << "";
         // Right after set-up the empty cell still holds the last number; sliding into it drops it.
         QTest::newRow("into a set-up board") << "1 2 3|4 5 6|7 8 _9" << 2 << 1 << "1 2 3|4 5 6|7 _ 8";
