@@ -39,8 +39,7 @@ private slots:
         ::setUpBoard(state, picture ? GameSetup::customPicture(n, goal) : GameSetup::numbers(n), grid, m_numbers);
 
         QCOMPARE(state.Setup.SkillLevel, picture ? SkillCustom : SkillNumbers);
-        QCOMPARE(state.LastRow, n - 1);
-        QCOMPARE(state.LastCol, n - 1);
+        QCOMPARE(QPoint(state.LastCol, state.LastRow), QPoint(n - 1, n - 1));
         for (int r = 0; r < ViewGridSide; ++r)
             for (int c = 0; c < ViewGridSide; ++c) {
                 const TileView *view = grid[r][c];
@@ -59,8 +58,7 @@ private slots:
                 QCOMPARE(view->picture().image,
                          picture ? goal.copy(clipRect(253, n, r, c)) : m_numbers.NumPic(k).image);
             }
-        QCOMPARE(state.BlankRow, n - 1);
-        QCOMPARE(state.BlankCol, n - 1);
+        QCOMPARE(QPoint(state.BlankCol, state.BlankRow), QPoint(n - 1, n - 1));
         QVERIFY(Winner(state));
         // Out of range sizes never make a board the game cannot draw.
         QCOMPARE(GameSetup::numbers(2).size, 3);
@@ -102,8 +100,7 @@ private slots:
             for (int c = 0; c <= board.state.LastCol; ++c)
                 QCOMPARE(board.state.Board(r, c).TileNumber == 0, board.state.Board(r, c).IsBlank);
         // A player's move leaves the scrambler's record alone.
-        QCOMPARE(board.state.BlankRow, old.BlankRow);
-        QCOMPARE(board.state.BlankCol, old.BlankCol);
+        QCOMPARE(QPoint(board.state.BlankCol, board.state.BlankRow), QPoint(old.BlankCol, old.BlankRow));
     }
 
     void winner_data()

@@ -19,11 +19,6 @@ QString media(const QString &name)
     return QDir(qEnvironmentVariable("TESSARY_MEDIA_DIR")).filePath(name);
 }
 
-std::shared_ptr<const WaveClip> clipOf(std::vector<qint16> samples)
-{
-    return std::make_shared<const WaveClip>(WaveClip{std::move(samples)});
-}
-
 // Music that is either playing (a constant level) or silent.
 struct LevelMusic : MixerSource {
     bool playing = false;
@@ -113,10 +108,10 @@ private slots:
         QVERIFY(mixer.soundMark() != mark);
         music->playing = false;
         mark = mixer.soundMark();
-        mixer.playClip(clipOf({100, -100, 200, -200, 300, -300}), 1);
+        mixer.playClip(std::make_shared<const WaveClip>(WaveClip{{100, -100, 200, -200, 300, -300}}), 1);
         QVERIFY(mixer.soundMark() != mark);  // a clip counts from the moment it is asked for
         QCOMPARE(read(2), (std::vector<qint16>{100, -100, 200, -200}));
-        mixer.playClip(clipOf({32767, 32767}), 2);  // cuts the first off over a short ramp
+        mixer.playClip(std::make_shared<const WaveClip>(WaveClip{{32767, 32767}}), 2);  // cuts the first off over a short ramp
         QCOMPARE(playedOut, QList<quint64>{1});
         std::vector<qint16> out = read(2);
         QCOMPARE(out[0], qint16(32767));  // saturated, not wrapped round
@@ -126,7 +121,7 @@ private slots:
         read(4);  // both clips are over
         QCOMPARE(mixer.soundMark(), mark);
 
-        mixer.playClip(clipOf(std::vector<qint16>(2000, 20000)), 3);
+        mixer.playClip(std::make_shared<const WaveClip>(WaveClip{std::vector<qint16>(2000, 20000)}), 3);
         qint64 played = 0;
         mixer.setPlayedFrames([&] { return played; });
         mixer.fadeOut(100);
