@@ -1,6 +1,8 @@
 // Drive, folder and file lists for choosing a picture of one's own.
 #include "dialogs/picture_setup_browser.h"
 
+#include "platform/windows_off.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -69,6 +71,7 @@ void DriveList::setDrive(const QString &path)
 FolderList::FolderList(QWidget *parent) : QListWidget(parent)
 {
     setUniformItemSizes(true);
+    selectOnlyWhenEnabled(this);
     setItemDelegate(new FolderDelegate(this));
     connect(this, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { enter(item->data(FolderRole).toString()); });
@@ -116,6 +119,7 @@ bool FolderList::setPath(const QString &folder)
     for (const QString &name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
         addEntry(name, dir.filePath(name), int(parts.size()) + 1, false);
     setCurrentItem(current);
+    current->setSelected(true);  // marked also while the list is switched off
     scrollToItem(current);
     if (changedFolder)
         emit changed();
@@ -125,6 +129,7 @@ bool FolderList::setPath(const QString &folder)
 FileList::FileList(QWidget *parent) : QListWidget(parent), m_pattern(QStringLiteral("*.*"))
 {
     setUniformItemSizes(true);
+    selectOnlyWhenEnabled(this);
     m_batchTimer.setInterval(0);
     connect(&m_batchTimer, &QTimer::timeout, this, &FileList::readBatch);
     // Selection, not the current item: tabbing into the list makes a current item but chooses nothing.

@@ -2,6 +2,7 @@
 #include "platform/audio_wave_player.h"
 
 #include "platform/audio_output.h"
+#include "platform/windows_off.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -88,6 +89,7 @@ void MixerWavePlayer::playToEnd(const std::shared_ptr<const WaveClip> &wave)
     QTimer::singleShot(static_cast<int>(wave->durationMs() + latencyMs + SafetyMarginMs), &loop, &QEventLoop::quit);
     InputSwallower swallower;
     QCoreApplication::instance()->installEventFilter(&swallower);
+    const WindowsSwitchedOff off;
     loop.exec();
     QCoreApplication::instance()->removeEventFilter(&swallower);
 }

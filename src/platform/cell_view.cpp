@@ -1,11 +1,36 @@
 // Painting and clicking of a board cell.
 #include "platform/cell_view.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+// A screen reader or test tool presses a cell as it presses a button; a switched-off board ignores it
+// as it ignores the mouse.
+class CellAccessible : public QAccessibleWidget {
+public:
+    explicit CellAccessible(CellView *cell) : QAccessibleWidget(cell, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction() && widget()->isEnabled())
+            emit static_cast<CellView *>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface *cellAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("CellView") && object && object->isWidgetType())
+        return new CellAccessible(static_cast<CellView *>(object));
+    return nullptr;
+}
+} // namespace
+
 CellView::CellView(QWidget *parent) : QWidget(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(cellAccessible), true);
+    Q_UNUSED(accessible);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 

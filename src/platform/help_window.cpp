@@ -1,9 +1,12 @@
 // The help window and the help viewer that opens it.
 #include "platform/help_window.h"
+
+#include "platform/windows_off.h"
 #include "platform/window_placement.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -24,8 +27,20 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 
     m_contents = new QListWidget;
     m_contents->setObjectName(QStringLiteral("HelpContents"));
+    selectOnlyWhenEnabled(m_contents);
     connect(m_contents, &QListWidget::itemClicked, this, &HelpWindow::showItemTopic);
     connect(m_contents, &QListWidget::itemActivated, this, &HelpWindow::showItemTopic);
+    // Chosen without a click, by an assistive tool: its toggle takes the choice away again, which
+    // a click never does, so the entry is chosen once more and shown as a click would show it.
+    connect(m_contents, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!m_contents->selectedItems().isEmpty())
+            return showItemTopic(m_contents->selectedItems().first());
+        // Empty for a moment while another entry is chosen; still empty afterwards when taken away.
+        QTimer::singleShot(0, m_contents, [this] {
+            if (m_contents->selectedItems().isEmpty() && m_contents->currentItem())
+                m_contents->currentItem()->setSelected(true);
+        });
+    });
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("HelpTabs"));
@@ -64,9 +79,12 @@ QWidget *HelpWindow::buildIndexTab()
     display->setObjectName(QStringLiteral("HelpIndexDisplay"));
 
     connect(m_indexEdit, &QLineEdit::textEdited, this, &HelpWindow::findKeyword);
-    connect(m_indexEdit, &QLineEdit::returnPressed, this, [this] { showItemTopic(m_index->currentItem()); });
+    selectOnlyWhenEnabled(m_index);
+    // The keyword shown is the one selected: by typing, by a click, or by an assistive tool.
+    const auto showChosen = [this] { showItemTopic(m_index->selectedItems().value(0)); };
+    connect(m_indexEdit, &QLineEdit::returnPressed, this, showChosen);
     connect(m_index, &QListWidget::itemActivated, this, &HelpWindow::showItemTopic);
-    connect(display, &QPushButton::clicked, this, [this] { showItemTopic(m_index->currentItem()); });
+    connect(display, &QPushButton::clicked, this, showChosen);
 
     auto *layout = new QVBoxLayout(tab);
     layout->addWidget(prompt);
@@ -108,6 +126,7 @@ void HelpWindow::showTopic(const QString &anchor)
 void HelpWindow::fillLists(const HelpTopics &topics)
 {
     auto fill = [](QListWidget *list, const QList<HelpTopic> &entries) {
+        const QSignalBlocker quiet(list);  // filling shows no topic
         list->clear();
         for (const HelpTopic &topic : entries) {
             auto *item = new QListWidgetItem(topic.title, list);

@@ -62,7 +62,8 @@ TopScoresFrm::TopScoresFrm(const ScoreBook &scores, QWidget *parent)
     QFont listFont = sansFont(12, false);
     listFont.setStretch(QFont::Condensed);
     m_list1->setFont(listFont);
-    m_list1->setEnabled(false);  // for reading only: nothing to select
+    m_list1->setEnabled(false);  // for reading only: nothing to select, not even by an assistive tool
+    m_list1->setSelectionMode(QAbstractItemView::NoSelection);
     m_list1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto *close = place(new QPushButton(QStringLiteral("Close"), this), "Command2", twipsRect(1800, 2400, 1575, 375));
