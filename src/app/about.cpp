@@ -12,13 +12,6 @@
 #include <QScreen>
 
 namespace {
-QLabel *label(const char *name, const QString &text, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    return l;
-}
-
 QFrame *line(const char *name, QWidget *parent)
 {
     auto *f = new QFrame(parent);
@@ -42,29 +35,31 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent, DialogFlags)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowModality(Qt::ApplicationModal);
 
-    auto *image = label("Image1", QString(), this);
+    auto *image = namedLabel(this, "Image1");
     image->setPixmap(QPixmap::fromImage(drawLogo(72, devicePixelRatioF())));
     image->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    m_lblTitle = label("lblTitle", QString(), this);
-    QFont titleFont = m_lblTitle->font();
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.9);
-    titleFont.setBold(true);
-    m_lblTitle->setFont(titleFont);
-    m_lblVersion = label("lblVersion", QString(), this);
-    auto *credit = label("Label1", QStringLiteral("Music: \u201cFall Morning\u201d, composed for Tessary by Orvane.Works"), this);
+    m_lblTitle = namedLabel(this, "lblTitle", {}, 1.9, true);
+    m_lblVersion = namedLabel(this, "lblVersion");
+    auto *credit = namedLabel(this, "Label1", QStringLiteral("Music: \u201cFall Morning\u201d, composed for Tessary by Orvane.Works"));
     credit->setWordWrap(true);
-    auto *notices = label("Label3",
-                          QStringLiteral("Copyright \u00a9 2026 Orvane.Works. All rights reserved.\n\n"
-                                         "Warning: this program is protected by copyright law. Copying or "
-                                         "passing it on, in whole or in part, without the permission of "
-                                         "Orvane.Works is not allowed."),
-                          this);
+    auto *notices = namedLabel(this, "Label3",
+                               QStringLiteral("Copyright \u00a9 2026 Orvane.Works. All rights reserved.\n\n"
+                                              "Warning: this program is protected by copyright law. Copying or "
+                                              "passing it on, in whole or in part, without the permission of "
+                                              "Orvane.Works is not allowed."));
     notices->setWordWrap(true);
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    layOut(image, credit, notices, ok);
+    Form_Load();
+    fitAndCentre(*this);
+}
 
+// The logo beside the title, the version and the credit; the notices across; OK at the foot.
+void frmAbout::layOut(QWidget *image, QWidget *credit, QWidget *notices, QWidget *ok)
+{
     auto *grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->setContentsMargins(14, 14, 14, 12);
@@ -79,9 +74,6 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent, DialogFlags)
     grid->addWidget(line("Line2", this), 4, 0, 1, 2);
     grid->addWidget(notices, 5, 0, 1, 2);
     grid->addWidget(ok, 6, 1, Qt::AlignRight);
-
-    Form_Load();
-    fitAndCentre(*this);
 }
 
 void frmAbout::Form_Load()

@@ -13,6 +13,7 @@ public:
 
 private:
     void Form_Load();
+    void layOut(QWidget *image, QWidget *credit, QWidget *notices, QWidget *ok);
     void cmdOK_Click();
 
     QLabel *m_lblTitle = nullptr;

@@ -2,6 +2,7 @@
 #include "app/about_music.h"
 
 #include "app/about.h"
+#include "app/splash.h"
 #include "imagery/logo.h"
 #include "platform/window_placement.h"
 
@@ -22,18 +23,15 @@ AboutMusicFrm::AboutMusicFrm(QWidget *parent) : QDialog(parent, DialogFlags)
 
     auto *frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    auto *image = new QLabel(frame);
-    image->setObjectName(QStringLiteral("Image1"));
+    auto *image = namedLabel(frame, "Image1");
     image->setPixmap(QPixmap::fromImage(drawMusicPicture(72, devicePixelRatioF())));
     image->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    auto *credit = new QLabel(QStringLiteral("The tune is \u201cFall Morning\u201d, a waltz in G major for flute, "
+    auto *credit = namedLabel(frame, "label1",
+                              QStringLiteral("The tune is \u201cFall Morning\u201d, a waltz in G major for flute, "
                                              "nylon-string guitar, strings and bass, composed for Tessary by "
-                                             "Orvane.Works."),
-                              frame);
-    credit->setObjectName(QStringLiteral("label1"));
+                                             "Orvane.Works."));
     credit->setWordWrap(true);
-    auto *invitation = new QLabel(QStringLiteral("To hear more of Orvane.Works' music, visit its web page:"), frame);
-    invitation->setObjectName(QStringLiteral("Label2"));
+    auto *invitation = namedLabel(frame, "Label2", QStringLiteral("To hear more of Orvane.Works' music, visit its web page:"));
     invitation->setWordWrap(true);
     auto *address = new QLineEdit(MusicPageAddress, frame);
     address->setObjectName(QStringLiteral("Text1"));

@@ -11,6 +11,17 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+QLabel *namedLabel(QWidget *parent, const char *name, const QString &text, qreal scale, bool bold)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    QFont font = label->font();
+    font.setPointSizeF(font.pointSizeF() * scale);
+    font.setBold(bold);
+    label->setFont(font);
+    return label;
+}
+
 frmSplash::frmSplash(std::function<void()> startProgram, QWidget *parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_startProgram(std::move(startProgram))
 {
@@ -26,38 +37,23 @@ frmSplash::frmSplash(std::function<void()> startProgram, QWidget *parent)
     outer->setContentsMargins(6, 6, 6, 6);
     outer->addWidget(frame);
 
-    auto *logo = new QLabel(frame);
-    logo->setObjectName(QStringLiteral("imgLogo"));
+    auto *logo = namedLabel(frame, "imgLogo");
     logo->setPixmap(QPixmap::fromImage(drawLogo(96, devicePixelRatioF())));
-    m_lblProductName = new QLabel(frame);
-    m_lblProductName->setObjectName(QStringLiteral("lblProductName"));
-    QFont titleFont = m_lblProductName->font();
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 2.2);
-    titleFont.setBold(true);
-    m_lblProductName->setFont(titleFont);
-    m_lblVersion = new QLabel(frame);
-    m_lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    auto *company = new QLabel(QStringLiteral("Orvane.Works"), frame);
-    company->setObjectName(QStringLiteral("lblCompany"));
-    auto *legal = new QLabel(QStringLiteral("Copyright \u00a9 2026 Orvane.Works. All rights reserved."), frame);
-    legal->setObjectName(QStringLiteral("lblCopyright"));
-    QFont small = legal->font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
-    legal->setFont(small);
-
+    m_lblProductName = namedLabel(frame, "lblProductName", {}, 2.2, true);
+    m_lblVersion = namedLabel(frame, "lblVersion");
     auto *grid = new QGridLayout(frame);
     grid->addWidget(logo, 0, 0, 3, 1, Qt::AlignCenter);
     grid->addWidget(m_lblProductName, 0, 1, Qt::AlignLeft | Qt::AlignBottom);
     grid->addWidget(m_lblVersion, 1, 1, Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(company, 2, 1, Qt::AlignLeft | Qt::AlignBottom);
-    grid->addWidget(legal, 3, 0, 1, 2, Qt::AlignCenter);
+    grid->addWidget(namedLabel(frame, "lblCompany", QStringLiteral("Orvane.Works")), 2, 1, Qt::AlignLeft | Qt::AlignBottom);
+    grid->addWidget(namedLabel(frame, "lblCopyright", QStringLiteral("Copyright \u00a9 2026 Orvane.Works. All rights reserved."), 0.85),
+                    3, 0, 1, 2, Qt::AlignCenter);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(1000);
     connect(m_timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     Form_Load();
-
     centreOnScreen(*this);
 }
 
