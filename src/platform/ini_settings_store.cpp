@@ -50,15 +50,27 @@ QString scratchCopyOf(const QString &path)
     return scratch.fileName();
 }
 
+// Whether the file read back holds all that was written. A hand-damaged name may come back spelt
+// another way, so when the entries differ, what tells a cut-off write is a lost entry, a wrong
+// value for the key just set, or a last line without its end.
+bool complete(const Entries &readBack, const Entries &wanted, const QString &name, const QByteArray &bytes)
+{
+    if (readBack == wanted)
+        return true;
+    return readBack.size() == wanted.size() && readBack.value(name) == wanted.value(name) && bytes.endsWith('\n');
+}
+
 // Sets one value in the INI file `scratch` and returns the file's new bytes, or nothing when they
 // did not all reach the disk. QSettings saves through QSaveFile, whose commit ignores a failed
 // flush, so the result is read back under another name, where no cached copy can stand in for it.
 QByteArray setInScratch(const QString &scratch, const QString &section, const QString &key, const QString &value)
 {
     Entries wanted;
+    QString name;
     {
         QSettings settings(scratch, QSettings::IniFormat);
         settings.beginGroup(section);
+        name = section + QLatin1Char('/') + storedKey(settings, key);
         settings.setValue(storedKey(settings, key), value);
         settings.endGroup();
         settings.sync();
@@ -74,8 +86,10 @@ QByteArray setInScratch(const QString &scratch, const QString &section, const QS
     {
         QSettings reread(check, QSettings::IniFormat);
         QFile written(check);
-        if (entriesOf(reread) == wanted && written.open(QIODevice::ReadOnly))
+        if (written.open(QIODevice::ReadOnly))
             bytes = written.readAll();
+        if (!complete(entriesOf(reread), wanted, name, bytes))
+            bytes.clear();
     }
     QFile::remove(check);
     return bytes;
