@@ -1,16 +1,11 @@
-// Form1's top scores: the file at start-up, the record after a win, and the Top Scores dialog.
-#include "board/main_window.h"
+// Form1's top scores: where the file is read and saved from start-up on, and the Top Scores dialog.
+#include "app.h"
 #include "scores/score_file.h"
 #include "scores/top_scores_dialog.h"
-#include "support/fakes.h"
 #include "support/file_size_limit.h"
 
-#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
-#include <QRadioButton>
-#include <QStandardPaths>
 
 static const QByteArray EmptyLine(" 9999 \r\n");
 static const QString Record("You got a new top score for this board!");
@@ -30,7 +25,6 @@ static void win(Form1 &w, int detours)
 class TestTopScores : public QObject {
     Q_OBJECT
     QTemporaryDir m_home;
-    QString userFile() const { return userScoreFolder() + "/Hsl.hsf"; }
 
 private slots:
     void initTestCase()
@@ -42,142 +36,109 @@ private slots:
     }
     void init() { QDir(userScoreFolder()).removeRecursively(); }
 
-    void startUpReadsOrCreatesTheFile_data()
+    void savedWhereItCanBe_data()
     {
-        QTest::addColumn<QByteArray>("file");  // "<none>": no file; "<folder>": a folder of that name
-        QTest::addColumn<int>("numbers3x3");
-        QTest::addColumn<QByteArray>("after");  // the program folder's file after start-up
+        // in the program folder at start: no file, a folder of that name, the folder itself under a
+        // regular file (with the home too: nowhere to save), or the file's bytes
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("numbers3x3");  // as read at start
+        QTest::addColumn<bool>("inUser");     // the file is kept in the user's data folder
+        QTest::addColumn<QByteArray>("started");  // the file as start-up leaves it
         const QByteArray commas = "57" + QByteArray(",9999").repeated(34);
-        QTest::newRow("first run") << QByteArray("<none>") << 9999 << EmptyLine.repeated(35);
-        QTest::newRow("comma form, kept as it is") << commas << 57 << commas;
-        QTest::newRow("empty file, kept as it is") << QByteArray() << 9999 << QByteArray();
-        QTest::newRow("a folder named Hsl.hsf") << QByteArray("<folder>") << 9999 << QByteArray();
+        QTest::newRow("no file yet") << QByteArray("<none>") << 9999 << false << EmptyLine.repeated(35);
+        QTest::newRow("comma form, kept as it is") << commas << 57 << false << commas;
+        QTest::newRow("a folder named Hsl.hsf") << QByteArray("<folder>") << 9999 << true << EmptyLine.repeated(35);
+        QTest::newRow("program folder under a regular file") << QByteArray("<plain>") << 9999 << true << EmptyLine.repeated(35);
+        QTest::newRow("home under a regular file too") << QByteArray("<nowhere>") << 9999 << true << QByteArray();
     }
-    void startUpReadsOrCreatesTheFile()
+    // A record is saved after its message is closed; with nowhere to save, the player is told once
+    // where it was tried, and the records last in memory for the run.
+    void savedWhereItCanBe()
     {
         QFETCH(QByteArray, file);
         QFETCH(int, numbers3x3);
-        QFETCH(QByteArray, after);
+        QFETCH(bool, inUser);
+        QFETCH(QByteArray, started);
         Fakes fakes;
-        const QString path = fakes.folder.filePath("Hsl.hsf");
-        if (file == "<folder>")
-            QVERIFY(QDir().mkpath(path));
-        else if (file != "<none>")
-            writeFile(path, file);
-        Form1 w(fakes.platform());
-        w.Form_Load();
-        QCOMPARE(w.scores().NumberScores[0], qint16(numbers3x3));
-        QCOMPARE(fileBytes(path), after);
-        // only a folder in the way sends the file to the user's data folder
-        QCOMPARE(fileBytes(userFile()), file == "<folder>" ? EmptyLine.repeated(35) : QByteArray());
-        QVERIFY(fakes.messages.shown.isEmpty());
-    }
-
-    // A record is saved after the message is closed; a tie with the record is no record.
-    void onlyARecordIsAnnouncedAndSaved()
-    {
-        Fakes fakes;
-        const QString path = fakes.folder.filePath("Hsl.hsf");
-        Form1 w(fakes.platform());
-        w.Form_Load();
-        QByteArray whileShown;
-        fakes.messages.onShow = [&](const QString &) { whileShown = fileBytes(path); };
-        win(w, 1);
-        QCOMPARE(fakes.messages.shown, QStringList{Record});
-        QCOMPARE(whileShown, EmptyLine.repeated(35));
-        QCOMPARE(fileBytes(path), EmptyLine + " 3 \r\n" + EmptyLine.repeated(33));
-        QVERIFY(QFile::remove(path));  // so that any write shows
-        win(w, 1);
-        win(w, 2);
-        QCOMPARE(fakes.messages.shown.size(), 1);
-        QVERIFY(!QFile::exists(path));
-        // meanwhile another copy of the game has saved 4x4 in 1 click, in a form any rewrite would change
-        const QByteArray other = "9999,1" + QByteArray(",9999").repeated(33);
-        writeFile(path, other);
-        win(w, 0);
-        QCOMPARE(fakes.messages.shown.size(), 1);
-        QCOMPARE(fileBytes(path), other);
-    }
-
-    void aFolderThatCannotBeWritten_data()
-    {
-        QTest::addColumn<bool>("homeWritable");
-        QTest::newRow("program folder under a regular file") << true;
-        QTest::newRow("home under a regular file too") << false;
-    }
-    void aFolderThatCannotBeWritten()
-    {
-        QFETCH(bool, homeWritable);
-        Fakes fakes;
-        writeFile(fakes.folder.filePath("plain"), "not a folder");
-        const QByteArray home = qgetenv("HOME");
-        if (!homeWritable)
-            qputenv("HOME", QFile::encodeName(fakes.folder.filePath("plain/home")));
         Platform platform = fakes.platform();
-        platform.programFolder = fakes.folder.filePath("plain/program");
+        const QByteArray home = qgetenv("HOME");
+        if (file == "<plain>" || file == "<nowhere>") {
+            writeFile(fakes.folder.filePath("plain"), "not a folder");
+            platform.programFolder = fakes.folder.filePath("plain/program");
+            if (file == "<nowhere>")
+                qputenv("HOME", QFile::encodeName(fakes.folder.filePath("plain/home")));
+        } else if (file == "<folder>") {
+            QVERIFY(QDir().mkpath(fakes.folder.filePath("Hsl.hsf")));
+        } else if (file != "<none>") {
+            writeFile(fakes.folder.filePath("Hsl.hsf"), file);
+        }
         Form1 w(platform);
         qputenv("HOME", home);
         w.Form_Load();
-        QCOMPARE(fileBytes(userFile()), homeWritable ? EmptyLine.repeated(35) : QByteArray());
-        QStringList told;
-        if (!homeWritable) {
-            QCOMPARE(fakes.messages.shown.size(), 1);
-            QVERIFY(fakes.messages.shown[0].startsWith("The top scores cannot be saved"));
-            QVERIFY(fakes.messages.shown[0].contains(platform.programFolder + "/Hsl.hsf"));
-            QVERIFY(fakes.messages.shown[0].contains(fakes.folder.filePath("plain/home")));
-            told << fakes.messages.shown[0];
-        }
+        const QString path = inUser ? userScoreFolder() + "/Hsl.hsf" : fakes.folder.filePath("Hsl.hsf");
+        QCOMPARE(w.scores().NumberScores[0], qint16(numbers3x3));
+        QCOMPARE(fileBytes(path), started);
+        QCOMPARE(fileBytes(inUser ? fakes.folder.filePath("Hsl.hsf") : userScoreFolder() + "/Hsl.hsf"), QByteArray());
+        const qsizetype told = file == "<nowhere>" ? 1 : 0;
+        QCOMPARE(fakes.messages.shown.size(), told);
+        const QString message = fakes.messages.shown.value(0);
+        QVERIFY(!told || (message.startsWith("The top scores cannot be saved") && message.contains(platform.programFolder + "/Hsl.hsf")
+                          && message.contains(fakes.folder.filePath("plain/home"))));
+        QByteArray whileShown;
+        fakes.messages.onShow = [&](const QString &) { whileShown = fileBytes(path); };
+        const QByteArray first = numbers3x3 == 9999 ? EmptyLine : " 57 \r\n";
+        const auto saved = [&](int clicks) { return told ? started : first + ' ' + QByteArray::number(clicks) + " \r\n" + EmptyLine.repeated(33); };
         win(w, 1);
+        QCOMPARE(whileShown, started);
+        QCOMPARE(fileBytes(path), saved(3));
         win(w, 0);
-        // told once; the record stays in memory for the run either way
-        QCOMPARE(fakes.messages.shown, told << Record << Record);
+        QCOMPARE(whileShown, saved(3));
+        QCOMPARE(fileBytes(path), saved(1));
+        QCOMPARE(fakes.messages.shown.mid(told), QStringList({Record, Record}));
         QCOMPARE(w.scores().NumberScores[1], qint16(1));
-        QCOMPARE(fileBytes(userFile()), homeWritable ? EmptyLine + " 1 \r\n" + EmptyLine.repeated(33) : QByteArray());
     }
 
-    // Fresh at every opening: Numbers, with Leaf chosen among the pictures that cannot be clicked.
+    void dialogShowsTheChosenList_data()
+    {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("scores");  // 3x3 to 7x7
+        const QString numbers = "Empty 87 Empty Empty Empty", none = "Empty Empty Empty Empty Empty";
+        QTest::newRow("as opened") << QStringList{} << "NUMBERS" << numbers;
+        QTest::newRow("no picture while Numbers is chosen") << QStringList{"Option12"} << "NUMBERS" << numbers;
+        QTest::newRow("Pictures: Leaf") << QStringList{"OptPict"} << "PICTURES - Leaf" << none;
+        QTest::newRow("Cow") << QStringList{"OptPict", "Option12"} << "PICTURES - Cow" << "-3 Empty 250 Empty 1";
+        QTest::newRow("Door") << QStringList{"OptPict", "Option9"} << "PICTURES - Door" << none;
+        QTest::newRow("Cow, then Numbers") << QStringList{"OptPict", "Option12", "OptNum"} << "NUMBERS" << numbers;
+    }
+    // The file as it is at each opening; the next opening starts at Numbers again.
     void dialogShowsTheChosenList()
     {
-        Fakes fakes;
-        Form1 w(fakes.platform());
-        w.Form_Load();
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, title);
+        QFETCH(QString, scores);
+        App app;
         // by another copy of the game, since this one started: 4x4 Numbers, then 3x3, 5x5 and 7x7 Cow
-        writeFile(fakes.folder.filePath("Hsl.hsf"), EmptyLine + " 87 \r\n" + EmptyLine.repeated(28) + "-3 \r\n"
-                                                        + EmptyLine + " 250 \r\n" + EmptyLine + " 1 \r\n");
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const QStringList numbers{"3x3..........Empty", "4x4..........87", "5x5..........Empty",
-                                  "6x6..........Empty", "7x7..........Empty"};
-        for (const char *picture : {"Option12", "Option9"}) {
-            w.menuEntry("TopScores")->trigger();
-            QPointer<TopScoresFrm> dialog = w.findChild<TopScoresFrm *>();
+        writeFile(app.fakes.folder.filePath("Hsl.hsf"), EmptyLine + " 87 \r\n" + EmptyLine.repeated(28) + "-3 \r\n"
+                                                            + EmptyLine + " 250 \r\n" + EmptyLine + " 1 \r\n");
+        for (const bool again : {false, true}) {
+            app.entry("TopScores");
+            QPointer<TopScoresFrm> dialog = app.window<TopScoresFrm>();
             QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
             QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
-            auto click = [&](const char *name) { QTest::mouseClick(dialog->findChild<QWidget *>(name), Qt::LeftButton); };
+            for (const QString &name : again ? QStringList() : clicks)
+                press(dialog->findChild<QWidget *>(name));
+            const QStringList values = (again ? QString("Empty 87 Empty Empty Empty") : scores).split(' ');
             auto *list = dialog->findChild<QListWidget *>("List1");
-            auto *label = dialog->findChild<QLabel *>("Label1");
-            auto *frame2 = dialog->findChild<QGroupBox *>("Frame2");
-            auto shows = [&](const QString &title, const QStringList &lines) {
-                QStringList out;
-                for (int i = 0; i < list->count(); ++i)
-                    out << list->item(i)->text();
-                return label->text() == title && out == lines;
-            };
-            QVERIFY(shows("NUMBERS", numbers) && !frame2->isEnabled() && !list->isEnabled());
-            QVERIFY(dialog->findChild<QRadioButton *>("Option6")->isChecked());
-            click(picture);  // not clickable while Numbers is chosen
-            QVERIFY(shows("NUMBERS", numbers));
-            click("OptPict");
-            QVERIFY(frame2->isEnabled() && label->text() == "PICTURES - Leaf");
-            click(picture);
-            if (QByteArray(picture) == "Option12")
-                QVERIFY(shows("PICTURES - Cow", {"3x3..........-3", "4x4..........Empty", "5x5..........250",
-                                                 "6x6..........Empty", "7x7..........1"}));
-            else
-                QCOMPARE(label->text(), QString("PICTURES - Door"));
-            click("OptNum");
-            QVERIFY(shows("NUMBERS", numbers) && !frame2->isEnabled());
-            click("Command2");
+            QStringList shown, expected;
+            for (int i = 0; i < list->count(); ++i)
+                shown << list->item(i)->text(), expected << QStringLiteral("%1x%1..........%2").arg(i + 3).arg(values.value(i));
+            QCOMPARE(list->count(), 5);
+            QCOMPARE(shown, expected);
+            QCOMPARE(dialog->findChild<QLabel *>("Label1")->text(), again ? "NUMBERS" : title);
+            QCOMPARE(dialog->findChild<QGroupBox *>("Frame2")->isEnabled(), !again && title.startsWith("PICTURES"));
+            QVERIFY(!list->isEnabled());
+            press(dialog->findChild<QWidget *>("Command2"));
             QTRY_VERIFY(!dialog);
         }
     }
