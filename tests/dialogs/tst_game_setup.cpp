@@ -1,6 +1,7 @@
 // The game in play through the real windows: set-up dialogs used alone, together and cancelled,
 // and what the board, the status bar, the Game menu, the Picture Box and the score file then show.
 #include "app.h"
+#include "board_text.h"
 #include "bad_pictures.h"
 #include "dialogs/number_setup.h"
 #include "dialogs/picture_file.h"
@@ -53,12 +54,7 @@ private slots:
         m_app = std::make_unique<App>();
         const QDir folder(m_app->fakes.folder.path());
         QVERIFY(writeFile(folder.filePath("WIDE.JPG"), encodedPicture({400, 300}, Qt::blue, "JPEG")));
-        QImage halves(300, 300, QImage::Format_RGB32);
-        halves.fill(Qt::red);
-        for (int y = 0; y < 300; ++y)
-            for (int x = 0; x < 150 - y / 2; ++x)
-                halves.setPixelColor(x, y, Qt::blue);
-        QVERIFY(halves.save(folder.filePath("Halves.Jpg"), "JPEG"));
+        QVERIFY(gradient(300).save(folder.filePath("Shaded.Jpg"), "JPEG"));
     }
     void cleanup() { m_app.reset(); }
 
@@ -86,7 +82,7 @@ private slots:
             row("6x6 Cow") << QStringList{"Pictures", "PS 6x6", "PS Cow", "PS Setup"} << 6 << "cow.jpg" << "Cow" << "Pictures" << 34 << 1 << accessible;
             row("Pictures cancelled") << QStringList{"Pictures", "PS Rose", "PS Cancel"} << 4 << "" << "N/A" << "Numbers" << 2 << 1 << accessible;
             row("Pictures closed by the close box") << QStringList{"Pictures", "PS Door", "PS close"} << 4 << "" << "N/A" << "Numbers" << 2 << 1 << accessible;
-            row("custom 300 x 300: not ranked") << QStringList{"Pictures", "PS Custom", "PS file Halves.Jpg", "PS 5x5", "PS Setup"} << 5 << "Halves.Jpg" << "Custom" << "Pictures" << 0 << 0 << accessible;
+            row("custom 300 x 300: not ranked") << QStringList{"Pictures", "PS Custom", "PS file Shaded.Jpg", "PS 5x5", "PS Setup"} << 5 << "Shaded.Jpg" << "Custom" << "Pictures" << 0 << 0 << accessible;
             row("Custom with no file: the stock picture shown") << QStringList{"Pictures", "PS Flower", "PS Custom", "PS Setup"} << 3 << "flower.jpg" << "Flower" << "Pictures" << 16 << 1 << accessible;
             row("Picture Setup still open") << QStringList{"Pictures", "PS Rose"} << 4 << "" << "Rose" << "Pictures" << 2 << 1 << accessible;
             // A picture board, then Numbers cancelled: still the Leaf game, everywhere.
