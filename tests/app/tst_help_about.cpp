@@ -1,32 +1,21 @@
 // The Help menu: the help window with its contents and index, and the two About windows.
-#include "board/main_window.h"
+#include "app.h"
+#include "board_text.h"
+#include "file_size_limit.h"
 #include "platform/help_window.h"
-#include "support/board_text.h"
 
-#include <QtTest>
 #include <QtWidgets>
 
 namespace {
-// A 4 x 4 game under way, one tile moved, so there is something to leave unchanged; the real help viewer.
+// A 4 x 4 game under way, one tile moved, so there is something to leave unchanged.
 struct Session {
-    Fakes f;
     QtHelpViewer viewer;
-    Form1 w{{f.folder.path(), f.random, f.settings, f.waves, f.music, f.messages, viewer, f.program}};
-    Session()
-    {
-        w.Form_Load();
-        w.startGame(GameSetup::numbers(4));
-        w.NewGame_Click();
-        w.cellClicked(w.game().BlankRow, w.game().BlankCol == 0 ? 1 : 0);
-    }
-    // Everything the player or the fakes could see of the game.
+    App app{nullptr, &viewer};
+    Session() { app.entry("NewGame"), app.click(0, 2); }
     QString snapshot() const
     {
-        const GameState &g = w.game();
-        return QStringList{boardText(g), viewText(g), w.panelText(StatusPanel::Clicks), f.waves.played.join(','),
-                           f.messages.shown.join(','), f.settings.writes.join(','), f.music.commands.join(','),
-                           QStringLiteral("enabled %1, ended %2").arg(w.boardArea()->isEnabled()).arg(f.program.ended)}
-            .join('\n');
+        return QStringList{boardText(app.w->game()), app.clicks(), app.fakes.messages.shown.join(','),
+                           app.fakes.waves.played.join(','), QString::number(app.w->boardArea()->isEnabled())}.join('\n');
     }
 };
 } // namespace
@@ -42,7 +31,6 @@ private slots:
         QTest::newRow("About Tessary, OK") << "AboutMe" << "cmdOK";
         QTest::newRow("About The Music, Close") << "AboutMusic" << "Command1";
     }
-
     // The menu handler waits while its window is up; the window's own button ends the wait, and the
     // window is gone with it. The game is left as it was.
     void aboutWindows()
@@ -53,14 +41,14 @@ private slots:
         const QString before = s.snapshot();
         QPointer<QDialog> seen;
         bool closedByButton = false;
-        QTimer::singleShot(0, &s.w, [&] {  // runs only while the handler below waits in an event loop
+        QTimer::singleShot(0, [&] {  // runs only while the handler below waits in an event loop
             if ((seen = qobject_cast<QDialog *>(QApplication::activeModalWidget()))) {
-                QTest::mouseClick(seen->findChild<QPushButton *>(button), Qt::LeftButton);
+                press(seen->findChild<QPushButton *>(button));
                 if (!(closedByButton = seen->isHidden()))
                     seen->reject();  // a failure must not hang the test
             }
         });
-        s.w.menuEntry(entry)->trigger();
+        s.app.entry(entry);
         QVERIFY2(closedByButton, "no modal window held the menu handler until its button closed it");
         QVERIFY2(seen.isNull(), "the window outlived its closing");
         QCOMPARE(s.snapshot(), before);
@@ -72,14 +60,13 @@ private slots:
         QTest::addColumn<QString>("keyword");  // the index entry then chosen
         QTest::addColumn<QString>("anchor");   // the section then shown
         QTest::addColumn<QByteArray>("file");  // then put in place of tessaryhelp.html before reopening
-        const QByteArray binary("\x00\x01\xff\xfe<h2\x00", 9);
         QTest::newRow("arr; file unchanged") << "arr" << "arrow keys" << "keyboard" << QByteArray("unchanged");
         QTest::newRow("HSL, capitals; no tessaryhelp.html") << "HSL" << "Hsl.hsf" << "scores" << QByteArray("missing");
         QTest::newRow("zzz; folder as tessaryhelp.html") << "zzz" << "About Tessary" << "about" << QByteArray("folder");
         QTest::newRow("blanks; an empty tessaryhelp.html") << "   " << "About Tessary" << "about" << QByteArray();
-        QTest::newRow("picture b; binary tessaryhelp.html") << "picture b" << "Picture Box" << "picturebox" << binary;
+        QTest::newRow("picture b; binary tessaryhelp.html") << "picture b" << "Picture Box" << "picturebox"
+                                                             << QByteArray("\x00\x01\xff\xfe<h2\x00", 9);
     }
-
     // The Help menu shows the program folder's help file in one help window, whose every entry and
     // link leads to a section of the page. Each opening reads the file again and starts at the
     // contents; a bad file gives empty lists, and a page naming where it was looked for when there is
@@ -91,9 +78,9 @@ private slots:
         QFETCH(QString, anchor);
         QFETCH(QByteArray, file);
         Session s;
-        const QString before = s.snapshot(), path = s.f.folder.filePath("tessaryhelp.html");
+        const QString before = s.snapshot(), path = s.app.fakes.folder.filePath("tessaryhelp.html");
         QVERIFY(QFile::copy(qEnvironmentVariable("TESSARY_MEDIA_DIR") + "/tessaryhelp.html", path));
-        s.w.menuEntry("HelpMe")->trigger();
+        s.app.entry("HelpMe");
         HelpWindow *help = s.viewer.window();
         QVERIFY(help && QTest::qWaitForWindowExposed(help));
         auto *contents = help->findChild<QListWidget *>("HelpContents");
@@ -123,14 +110,14 @@ private slots:
         QVERIFY(page->verticalScrollBar()->value() > 0);
         const QString shippedText = page->toPlainText();
 
-        QFile bad(path);
-        if (file != "unchanged" && !(bad.remove() && (file == "missing" || (file == "folder" ? QDir().mkdir(path)
-                                     : bad.open(QIODevice::WriteOnly) && bad.write(file) == file.size()))))
-            QFAIL("could not put the bad file in place");
-        bad.close();
-        const qsizetype windows = QApplication::topLevelWidgets().size();
-        s.w.menuEntry("HelpMe")->trigger();
-        QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+        if (file != "unchanged") {
+            QVERIFY(QFile::remove(path));
+            if (file == "folder")
+                QVERIFY(QDir().mkdir(path));
+            else if (file != "missing")
+                writeFile(path, file);
+        }
+        s.app.entry("HelpMe");
         QVERIFY(s.viewer.window() == help && help->isVisible());
         QCOMPARE(help->findChild<QTabWidget *>("HelpTabs")->currentIndex(), 0);
         QCOMPARE(page->verticalScrollBar()->value(), 0);

@@ -1,11 +1,9 @@
 // From the splash window to the main window, and out again, on a screen with scale factor 2:
 // pictures are drawn at the device's density, sizes stay the same in logical pixels.
+#include "app.h"
 #include "app/splash.h"
 #include "app/startup.h"
 #include "board/board_geometry.h"
-#include "board/main_window.h"
-#include "fakes.h"
-#include "platform/cell_view.h"
 #include "platform/help_window.h"
 #include "platform/qt_program_control.h"
 #include "platform/window_placement.h"
@@ -13,9 +11,12 @@
 #include <QtTest>
 #include <QtWidgets>
 
-class tst_Startup : public QObject {
+[[maybe_unused]] static const bool Scaled = qputenv("QT_SCALE_FACTOR", "2");  // before the application starts
+
+class TestStartup : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     // The splash is seen first; then comes the main window with a locked 4 x 4 numbers board and the
     // music, and the splash is gone. The close box ends the program: no window stays on screen.
     void fromSplashToExit()
@@ -23,8 +24,7 @@ private slots:
         Fakes fakes;
         QtHelpViewer help;
         QtProgramControl realEnd;
-        Platform platform{fakes.folder.path(), fakes.random, fakes.settings, fakes.waves, fakes.music,
-                          fakes.messages,      help,         realEnd};
+        Platform platform{fakes.folder.path(), fakes.random, fakes.settings, fakes.waves, fakes.music, fakes.messages, help, realEnd};
         std::unique_ptr<Form1> w;
         QPointer<frmSplash> splash = new frmSplash([&] { w = StartProgram(platform); });
         splash->show();
@@ -52,18 +52,10 @@ private slots:
         w->HelpMe_Click();
         QVERIFY(w->pictureBox()->isVisible() && help.window()->isVisible());
         w->close();
-        const auto windows = QApplication::topLevelWidgets();
-        for (const QWidget *t : windows)
+        for (const QWidget *t : QApplication::topLevelWidgets())
             QVERIFY2(!t->isVisible(), qPrintable(t->objectName()));
     }
 };
 
-int main(int argc, char *argv[])
-{
-    qputenv("QT_SCALE_FACTOR", "2");
-    QApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);
-    tst_Startup test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestStartup)
 #include "tst_startup.moc"
