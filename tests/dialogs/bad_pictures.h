@@ -28,32 +28,20 @@ inline bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// Header sizes patched to claim a picture far too large to hold.
-inline QByteArray jpegClaiming(quint16 width, quint16 height)
+// `bytes` with the two numbers from `at` on replaced: header sizes, to claim a picture too large to hold.
+template <typename T> QByteArray patched(QByteArray bytes, qsizetype at, T first, T second, bool bigEndian = false)
 {
-    QByteArray bytes = encodedPicture(QSize(300, 300), Qt::red, "JPEG");
-    const qsizetype sof = bytes.indexOf("\xff\xc0");
-    qToBigEndian(height, bytes.data() + sof + 5);
-    qToBigEndian(width, bytes.data() + sof + 7);
+    for (const T value : {first, second}) {
+        bigEndian ? qToBigEndian(value, bytes.data() + at) : qToLittleEndian(value, bytes.data() + at);
+        at += qsizetype(sizeof(T));
+    }
     return bytes;
 }
 
-inline QByteArray bmpClaiming(qint32 width, qint32 height)
-{
-    QByteArray bytes = encodedPicture(QSize(300, 300), Qt::red, "BMP");
-    qToLittleEndian(width, bytes.data() + 18);
-    qToLittleEndian(height, bytes.data() + 22);
-    return bytes;
-}
-
-inline QByteArray gifClaiming(quint16 width, quint16 height)
+inline QByteArray leafGif()
 {
     QFile leaf(QDir(qEnvironmentVariable("TESSARY_MEDIA_DIR")).filePath(QStringLiteral("Leaf.gif")));
-    leaf.open(QIODevice::ReadOnly);
-    QByteArray bytes = leaf.readAll();
-    qToLittleEndian(width, bytes.data() + 6);
-    qToLittleEndian(height, bytes.data() + 8);
-    return bytes;
+    return leaf.open(QIODevice::ReadOnly) ? leaf.readAll() : QByteArray();
 }
 
 // Every bad file by name; "folder.jpg" is a directory and "locked.jpg" has no read permission.
@@ -64,17 +52,17 @@ inline const QStringList BadFileNames = {"empty.gif", "notes.bmp",  "truncated.j
 inline void makeBadFile(const QString &folder, const QString &name)
 {
     const QString path = QDir(folder).filePath(name);
-    const QByteArray jpeg = encodedPicture(QSize(300, 300), Qt::red, "JPEG");
+    const QByteArray jpeg = encodedPicture(QSize(300, 300), Qt::red, "JPEG"), bmp = encodedPicture(QSize(300, 300), Qt::red, "BMP");
     const QMap<QString, QByteArray> contents = {
         {"empty.gif", QByteArray()},
         {"notes.bmp", "Shopping: milk, bread, tiles.\n"},
         {"truncated.jpg", jpeg.left(200)},
         {"corrupt.jpg", jpeg.left(2) + QByteArray(3000, 'Z')},
         {"drawing.gif", encodedPicture(QSize(300, 300), Qt::red, "PNG")},  // a PNG under a GIF name
-        {"huge.jpg", jpegClaiming(65000, 65000)},
-        {"huge.bmp", bmpClaiming(30000, 30000)},
-        {"wide.bmp", bmpClaiming(19000, 9000)},  // within the side limit, beyond memory for a full decode
-        {"huge.gif", gifClaiming(65535, 65535)},
+        {"huge.jpg", patched<quint16>(jpeg, jpeg.indexOf("\xff\xc0") + 5, 65000, 65000, true)},
+        {"huge.bmp", patched<qint32>(bmp, 18, 30000, 30000)},
+        {"wide.bmp", patched<qint32>(bmp, 18, 19000, 9000)},  // within the side limit, beyond memory for a full decode
+        {"huge.gif", patched<quint16>(leafGif(), 6, 65535, 65535)},
         {"locked.jpg", jpeg}};
     if (name == QLatin1String("folder.jpg"))
         QDir(folder).mkdir(name);
@@ -86,24 +74,17 @@ inline void makeBadFile(const QString &folder, const QString &name)
 
 // Root reads any file whatever its permissions; while this lives, the process gives up that power
 // so that "locked.jpg" is as unreadable to it as to a player.
-class WithoutReadOverride {
-public:
+struct WithoutReadOverride {
     WithoutReadOverride()
     {
-        if (syscall(SYS_capget, &m_header, m_saved) != 0)
+        if (syscall(SYS_capget, &header, saved) != 0)
             return;
-        __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
+        __user_cap_data_struct reduced[2] = {saved[0], saved[1]};
         reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
-        m_active = syscall(SYS_capset, &m_header, reduced) == 0;
+        active = syscall(SYS_capset, &header, reduced) == 0;
     }
-    ~WithoutReadOverride()
-    {
-        if (m_active)
-            syscall(SYS_capset, &m_header, m_saved);
-    }
-
-private:
-    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct m_saved[2] = {};
-    bool m_active = false;
+    ~WithoutReadOverride() { if (active) syscall(SYS_capset, &header, saved); }
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved[2] = {};
+    bool active = false;
 };
