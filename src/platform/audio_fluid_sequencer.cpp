@@ -1,6 +1,7 @@
 // Playing the music with FluidSynth as a plain synthesizer rendered by the mixer.
 #include "platform/audio_fluid_sequencer.h"
 
+#include "platform/audio_fluid_font.h"
 #include "platform/audio_fluid_library.h"
 
 #include <QFile>
@@ -49,20 +50,37 @@ bool FluidSequencer::load(const QString &soundFont)
     if (!m_settings)
         return false;
     configure();
-    fluid_synth_t *synth = m_fluid->new_fluid_synth(m_settings);
-    if (!synth)
+    m_synth = m_fluid->new_fluid_synth(m_settings);
+    if (!m_synth)
         return false;
-    if (m_fluid->fluid_synth_sfload(synth, fontName.constData(), 1) == FLUID_FAILED) {
-        m_fluid->delete_fluid_synth(synth);
+    addPresetFilter(*m_fluid, m_settings, m_synth);
+    m_soundFont = soundFont;
+    if (!loadFont()) {
+        m_fluid->delete_fluid_synth(m_synth);
+        m_synth = nullptr;
         return false;
     }
-    m_fluid->fluid_synth_set_interp_method(synth, -1, FLUID_INTERP_LINEAR);
-    m_synth = synth;
-    // Reading the SoundFont leaves megabytes of freed scratch memory that would otherwise stay
-    // resident for the whole run.
-    malloc_trim(0);
+    m_fluid->fluid_synth_set_interp_method(m_synth, -1, FLUID_INTERP_LINEAR);
     startPlayer();
     return true;
+}
+
+// With only the presets the open tune selects (the whole font should that fail): the same sound
+// in a fraction of the memory. A tune that needs other presets loads the font again.
+bool FluidSequencer::loadFont()
+{
+    const QByteArray name = fluidFontName(m_soundFont, m_midiFile);
+    if (name == m_fontName)
+        return true;
+    if (m_fontId != FLUID_FAILED)
+        m_fluid->fluid_synth_sfunload(m_synth, m_fontId, 1);
+    m_fontName = name;
+    m_fontId = m_fluid->fluid_synth_sfload(m_synth, name.constData(), 1);
+    if (m_fontId == FLUID_FAILED)
+        m_fontId = m_fluid->fluid_synth_sfload(m_synth, fluidFontName(m_soundFont, {}, true).constData(), 1);
+    // Reading the SoundFont leaves freed scratch memory that would otherwise stay resident.
+    malloc_trim(0);
+    return m_fontId != FLUID_FAILED;
 }
 
 void FluidSequencer::configure()
@@ -83,6 +101,8 @@ void FluidSequencer::open(const QString &midiFile)
 {
     close();
     m_midiFile = midiFile;
+    if (m_synth)
+        loadFont();
     startPlayer();
 }
 
@@ -153,8 +173,12 @@ bool FluidSequencer::render(qint16 *out, int frames)
         // A file with broken timing (a zero tempo or division) gives INT_MIN here: no position at all.
         m_position = std::max(0, m_fluid->fluid_player_get_current_tick(m_player));
         // Walks every event of the file, so it is asked only until the player knows it.
-        if (m_length.load() <= 0)
+        if (m_length.load() <= 0) {
             m_length = std::max(0, m_fluid->fluid_player_get_total_ticks(m_player));
+            // The piece's first notes have read their samples, leaving the file's scratch behind.
+            if (m_length.load() > 0)
+                malloc_trim(0);
+        }
     }
     return true;
 }

@@ -42,12 +42,16 @@ public:
 
 private:
     void configure();
+    bool loadFont();
     void startPlayer();
     void releaseNotes();
 
     const FluidLibrary *m_fluid = nullptr;
     bool m_loadTried = false;
     QString m_midiFile;
+    QString m_soundFont;
+    QByteArray m_fontName;  // as loaded
+    int m_fontId = -1;      // FLUID_FAILED: none
     _fluid_hashtable_t *m_settings = nullptr;
     _fluid_synth_t *m_synth = nullptr;
     _fluid_player_t *m_player = nullptr;
