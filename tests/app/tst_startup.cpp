@@ -28,8 +28,7 @@ private slots:
         std::unique_ptr<Form1> w;
         QPointer<frmSplash> splash = new frmSplash([&] { w = StartProgram(platform); });
         splash->show();
-        QVERIFY(QTest::qWaitForWindowExposed(splash));
-        QVERIFY(!w);
+        QVERIFY(QTest::qWaitForWindowExposed(splash) && !w);
         QCOMPARE(splash->findChild<QLabel *>("imgLogo")->pixmap().devicePixelRatio(), 2.0);
         QTRY_VERIFY_WITH_TIMEOUT(w && w->isVisible(), 5000);
         QTRY_VERIFY(!splash);  // unloaded right after the main window is shown

@@ -38,12 +38,6 @@ template <typename T> QByteArray patched(QByteArray bytes, qsizetype at, T first
     return bytes;
 }
 
-inline QByteArray leafGif()
-{
-    QFile leaf(QDir(qEnvironmentVariable("TESSARY_MEDIA_DIR")).filePath(QStringLiteral("Leaf.gif")));
-    return leaf.open(QIODevice::ReadOnly) ? leaf.readAll() : QByteArray();
-}
-
 // Every bad file by name; "folder.jpg" is a directory and "locked.jpg" has no read permission.
 inline const QStringList BadFileNames = {"empty.gif", "notes.bmp",  "truncated.jpg", "corrupt.jpg",
                                          "drawing.gif", "huge.jpg", "huge.bmp",      "wide.bmp",
@@ -53,6 +47,8 @@ inline void makeBadFile(const QString &folder, const QString &name)
 {
     const QString path = QDir(folder).filePath(name);
     const QByteArray jpeg = encodedPicture(QSize(300, 300), Qt::red, "JPEG"), bmp = encodedPicture(QSize(300, 300), Qt::red, "BMP");
+    QFile leaf(QDir(qEnvironmentVariable("TESSARY_MEDIA_DIR")).filePath(QStringLiteral("Leaf.gif")));
+    const QByteArray gif = leaf.open(QIODevice::ReadOnly) ? leaf.readAll() : QByteArray();
     const QMap<QString, QByteArray> contents = {
         {"empty.gif", QByteArray()},
         {"notes.bmp", "Shopping: milk, bread, tiles.\n"},
@@ -62,7 +58,7 @@ inline void makeBadFile(const QString &folder, const QString &name)
         {"huge.jpg", patched<quint16>(jpeg, jpeg.indexOf("\xff\xc0") + 5, 65000, 65000, true)},
         {"huge.bmp", patched<qint32>(bmp, 18, 30000, 30000)},
         {"wide.bmp", patched<qint32>(bmp, 18, 19000, 9000)},  // within the side limit, beyond memory for a full decode
-        {"huge.gif", patched<quint16>(leafGif(), 6, 65535, 65535)},
+        {"huge.gif", patched<quint16>(gif, 6, 65535, 65535)},
         {"locked.jpg", jpeg}};
     if (name == QLatin1String("folder.jpg"))
         QDir(folder).mkdir(name);

@@ -10,14 +10,12 @@
 class TestPictureFile : public QObject {
     Q_OBJECT
 private slots:
-    // Bad files of every other kind are tried through Picture Setup, which shows what this loads.
+    // BMP and GIF files, and bad files of every other kind, are tried through Picture Setup, which
+    // shows what this loads.
     void load_data()
     {
         QTest::addColumn<QByteArray>("bytes");  // "<pipe>": a named pipe with no writer
         QTest::addColumn<QSize>("sourceSize");  // none: refused
-        QTest::newRow("square JPEG") << encodedPicture({300, 300}, Qt::red, "JPEG") << QSize(300, 300);
-        QTest::newRow("wide BMP") << encodedPicture({400, 300}, Qt::red, "BMP") << QSize(400, 300);
-        QTest::newRow("GIF") << leafGif() << QSize(506, 506);
         QTest::newRow("6000 x 4000 JPEG") << encodedPicture({6000, 4000}, Qt::red, "JPEG") << QSize(6000, 4000);
         QTest::newRow("a pipe: it would block a reader for ever") << QByteArray("<pipe>") << QSize();
     }
@@ -35,7 +33,7 @@ private slots:
         QCOMPARE(picture.error.isEmpty(), picture.ok());
         QCOMPARE(picture.image.size(), picture.ok() ? QSize(253, 253) : QSize(0, 0));
         const QColor centre = picture.image.pixelColor(126, 126);
-        if (picture.ok() && sourceSize.width() != 506)
+        if (picture.ok())
             QVERIFY2(centre.red() > 240 && centre.green() < 16 && centre.blue() < 16, qPrintable(centre.name()));
     }
 
@@ -46,12 +44,10 @@ private slots:
         QTest::addColumn<bool>("matches");
         const QString pictures = QStringLiteral("*.bmp;*.jpg;*.gif");
         QTest::newRow("camera upper case") << pictures << "IMG_0001.JPG" << true;
-        QTest::newRow("mixed case, last part") << pictures << "Leaf.Gif" << true;
         QTest::newRow("png") << pictures << "shot.png" << false;
         QTest::newRow("extension in the middle") << pictures << "cow.jpg.txt" << false;
         QTest::newRow("no extension") << pictures << "jpg" << false;
-        QTest::newRow("spaces around parts") << " *.bmp ; *.jpg " << "a.JPG" << true;
-        QTest::newRow("empty parts") << ";;*.gif;" << "a.gif" << true;
+        QTest::newRow("empty parts, spaces around the last") << ";; *.bmp ; *.jpg ;" << "a.JPG" << true;
         QTest::newRow("every file, no dot") << "*.*" << "README" << true;
     }
     void pattern()
