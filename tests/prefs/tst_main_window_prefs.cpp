@@ -9,8 +9,6 @@
 #include <QtTest>
 
 namespace {
-const QStringList Entries{"MusicOn", "MusicOff", "SoundOn", "SoundOff", "BarOn", "BarOff"};
-
 // Notes how many settings had been written when each command arrived.
 struct OrderedMusic : FakeMusic {
     explicit OrderedMusic(const MemorySettings &settings) : settings(settings) {}
@@ -34,7 +32,7 @@ struct Session {
     }
     QString checked() const
     {
-        QStringList marks = Entries;
+        QStringList marks{"MusicOn", "MusicOff", "SoundOn", "SoundOff", "BarOn", "BarOff"};
         marks.removeIf([this](const QString &entry) { return !w->isChecked(entry); });
         return marks.join(' ');
     }

@@ -63,7 +63,6 @@ private slots:
         QCOMPARE(fileBytes(path), started);
         QCOMPARE(fileBytes(inUser ? fakes.folder.filePath("Hsl.hsf") : userScoreFolder() + "/Hsl.hsf"), QByteArray());
         const qsizetype told = file == "<nowhere>" ? 1 : 0;
-        QCOMPARE(fakes.messages.shown.size(), told);
         const QString message = fakes.messages.shown.value(0);
         QVERIFY(!told || (message.startsWith("The top scores cannot be saved") && message.contains(platform.programFolder + "/Hsl.hsf")
                           && message.contains(fakes.folder.filePath("plain/home"))));
