@@ -34,13 +34,19 @@ int settingsValues(const uint8_t *data, size_t size)
     for (int k = 0; k < 3; ++k)
         before[k] = store.read(Application, Section, Keys[k], QStringLiteral("True"));
 
-    // The player's choice survives the damaged file, and the other two stay as they were.
+    // The player's choice survives the damaged file, and the other two stay on or off as they were
+    // (only "False" is off). A damaged value may come back spelt another way once the file is
+    // written afresh, which the player cannot tell.
     const int chosen = data[0] % 3;
     const QString value = data[0] & 0x80 ? QStringLiteral("False") : QStringLiteral("True");
-    store.write(Application, Section, Keys[chosen], value);
+    require(store.write(Application, Section, Keys[chosen], value), "a preference could not be saved");
     for (int k = 0; k < 3; ++k) {
         const QString after = store.read(Application, Section, Keys[k], QStringLiteral("True"));
-        require(after == (k == chosen ? value : before[k]), "a preference changed by writing another");
+        if (k == chosen)
+            require(after == value, "the preference just saved reads otherwise");
+        else
+            require((after == QLatin1String("False")) == (before[k] == QLatin1String("False")),
+                    "a preference changed by writing another");
     }
     QDir(folder).removeRecursively();
     return 0;

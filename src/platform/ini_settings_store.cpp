@@ -4,7 +4,9 @@
 #include "platform/whole_file.h"
 
 #include <QDir>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -23,73 +25,71 @@ QString storedKey(QSettings &settings, const QString &key)
 
 using Entries = QMap<QString, QVariant>;
 
+// The entries as a reader finds them. A hand-damaged file can list a key under a stray slash, or
+// one that holds no value, and give a list back as another kind of list; written afresh, those
+// come back in one form, so they are taken in that form.
 Entries entriesOf(QSettings &settings)
 {
     Entries entries;
-    for (const QString &key : settings.allKeys())
-        entries.insert(key, settings.value(key));
+    for (const QString &listed : settings.allKeys()) {
+        const QString key = listed.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
+        QVariant value = settings.value(key);
+        if (value.typeId() == QMetaType::QVariantList)
+            value = value.toStringList();
+        if (!key.isEmpty() && value.isValid())
+            entries.insert(key, value);
+    }
     return entries;
 }
 
-// A scratch file beside `path` holding a copy of it (empty when there is none); "" on failure,
-// including a file that exists but cannot be read, which must not be replaced by one key alone.
-QString scratchCopyOf(const QString &path)
+// A new file beside `path` holding `content`, or "" on failure.
+QString newScratch(const QString &path, const QByteArray &content = {})
 {
-    QFile current(path);
-    if (current.exists() && !current.open(QIODevice::ReadOnly))
-        return QString();
-    const QByteArray old = current.isOpen() ? current.readAll() : QByteArray();
     QTemporaryFile scratch(path + QStringLiteral(".XXXXXX"));
     scratch.setAutoRemove(false);
     if (!scratch.open())
         return QString();
-    if (scratch.write(old) != old.size() || !scratch.flush()) {
+    if (scratch.write(content) != content.size() || !scratch.flush()) {
         scratch.remove();
         return QString();
     }
     return scratch.fileName();
 }
 
-// Whether the file read back holds all that was written. A hand-damaged name may come back spelt
-// another way, so when the entries differ, what tells a cut-off write is a lost entry, a wrong
-// value for the key just set, or a last line without its end.
-bool complete(const Entries &readBack, const Entries &wanted, const QString &name, const QByteArray &bytes)
-{
-    if (readBack == wanted)
-        return true;
-    return readBack.size() == wanted.size() && readBack.value(name) == wanted.value(name) && bytes.endsWith('\n');
-}
-
-// Sets one value in the INI file `scratch` and returns the file's new bytes, or nothing when they
-// did not all reach the disk. QSettings saves through QSaveFile, whose commit ignores a failed
-// flush, so the result is read back under another name, where no cached copy can stand in for it.
-QByteArray setInScratch(const QString &scratch, const QString &section, const QString &key, const QString &value)
+// The entries of the INI file `old` with one value set, written afresh into the empty file `fresh`;
+// returns the new bytes, or nothing when they did not all reach the disk. Written from the entries
+// rather than over the old text, a hand-damaged file comes back in QSettings' own form, which reads
+// back as it was written. QSettings saves through QSaveFile, whose commit ignores a failed flush, so
+// the result is read back under another name, where no cached copy can stand in for it.
+QByteArray setAfresh(const QString &old, const QString &fresh, const QString &section, const QString &key,
+                     const QString &value)
 {
     Entries wanted;
-    QString name;
     {
-        QSettings settings(scratch, QSettings::IniFormat);
+        QSettings settings(old, QSettings::IniFormat);
         settings.beginGroup(section);
-        name = section + QLatin1Char('/') + storedKey(settings, key);
-        settings.setValue(storedKey(settings, key), value);
+        const QString name = section + QLatin1Char('/') + storedKey(settings, key);
         settings.endGroup();
-        settings.sync();
-        // A format error only says the old file was damaged; it is written afresh all the same.
-        if (settings.status() == QSettings::AccessError)
-            return QByteArray();
         wanted = entriesOf(settings);
+        wanted.insert(name, value);
     }
-    const QString check = scratch + QStringLiteral(".check");
-    if (!QFile::rename(scratch, check))
+    {
+        QSettings settings(fresh, QSettings::IniFormat);
+        for (auto it = wanted.cbegin(); it != wanted.cend(); ++it)
+            settings.setValue(it.key(), it.value());
+        settings.sync();
+        if (settings.status() != QSettings::NoError)
+            return QByteArray();
+    }
+    const QString check = fresh + QStringLiteral(".check");
+    if (!QFile::rename(fresh, check))
         return QByteArray();
     QByteArray bytes;
     {
         QSettings reread(check, QSettings::IniFormat);
         QFile written(check);
-        if (written.open(QIODevice::ReadOnly))
+        if (entriesOf(reread) == wanted && written.open(QIODevice::ReadOnly))
             bytes = written.readAll();
-        if (!complete(entriesOf(reread), wanted, name, bytes))
-            bytes.clear();
     }
     QFile::remove(check);
     return bytes;
@@ -126,10 +126,26 @@ bool IniSettingsStore::write(const QString &application, const QString &section,
 {
     QDir().mkpath(m_folder);
     const QString path = filePath(application);
-    const QString scratch = scratchCopyOf(path);
-    if (scratch.isEmpty())
+    // A file that exists but cannot be read must not be replaced by one key alone.
+    QFile current(path);
+    if (current.exists() && !current.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = setInScratch(scratch, section, key, value);
-    QFile::remove(scratch);
-    return !bytes.isEmpty() && replaceFileWhole(path, bytes);
+    const QString old = newScratch(path, current.isOpen() ? current.readAll() : QByteArray());
+    const QString fresh = newScratch(path);
+    const QByteArray bytes = old.isEmpty() || fresh.isEmpty() ? QByteArray() : setAfresh(old, fresh, section, key, value);
+    for (const QString &scratch : {old, fresh}) {
+        if (!scratch.isEmpty())
+            QFile::remove(scratch);
+    }
+    const QFileInfo before(path);
+    const QDateTime oldTime = before.exists() ? before.lastModified() : QDateTime();
+    if (bytes.isEmpty() || !replaceFileWhole(path, bytes))
+        return false;
+    // QSettings keeps what it read of a file until its size or time changes: a rewrite of the same
+    // size within the same millisecond would read back as the old text.
+    QFile replaced(path);
+    if (oldTime.isValid() && before.size() == bytes.size() && QFileInfo(path).lastModified() == oldTime
+        && replaced.open(QIODevice::ReadOnly))
+        replaced.setFileTime(oldTime.addMSecs(1), QFileDevice::FileModificationTime);
+    return true;
 }
