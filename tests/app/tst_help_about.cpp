@@ -72,10 +72,16 @@ private slots:
         auto *page = help->findChild<QTextBrowser *>("HelpPage");
         QVERIFY(contents->count() >= 8 && index->count() >= 30);
         QHash<QString, QString> headings;  // anchor -> text of its block
+        QStringList links;                  // within the page
         for (QTextBlock block = page->document()->begin(); block.isValid(); block = block.next())
-            for (auto it = block.begin(); !it.atEnd(); ++it)
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
                 for (const QString &name : it.fragment().charFormat().anchorNames())
                     headings.insert(name, block.text().simplified());
+                if (it.fragment().charFormat().anchorHref().startsWith('#'))
+                    links << it.fragment().charFormat().anchorHref().mid(1);
+            }
+        for (const QString &link : links)
+            QVERIFY2(headings.contains(link), qPrintable(link));
         for (QListWidget *list : {contents, index})
             for (int i = 0; i < list->count(); ++i) {  // each entry leads to a section; a contents entry reads as its heading
                 const QString target = list->item(i)->data(Qt::UserRole).toString();
