@@ -6,8 +6,9 @@
 namespace {
 FluidLibrary *load()
 {
-    // Never unloaded: an audio thread left behind at exit may still be rendering.
-    auto *library = new QLibrary(QStringLiteral("fluidsynth"), 3);
+    // Never unloaded: an audio thread left behind at exit may still be rendering. Held here for the
+    // whole run, so it is not taken for a leak.
+    static QLibrary *const library = new QLibrary(QStringLiteral("fluidsynth"), 3);
     if (!library->load())
         return nullptr;
     static FluidLibrary functions;
