@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Builds Tessary and runs every test, headless and silent. --sanitize builds the same suite with
-# AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/ and runs it; "both" does both.
-# Usage: scripts/test.sh [--plain | --sanitize | both]   (default: --plain)
+# Builds Tessary and runs every test, headless and silent, then builds the same suite with
+# AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/ and runs it again.
+# Usage: scripts/test.sh [both | --plain | --sanitize]   (default: both; CI runs the default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mode="${1:---plain}"
+mode="${1:-both}"
 case "$mode" in
   both|--plain|--sanitize) ;;
   *) echo "usage: $0 [--plain | --sanitize | both]" >&2; exit 2 ;;
