@@ -19,7 +19,7 @@ if [ "$mode" != --sanitize ]; then
 fi
 
 if [ "$mode" != --plain ]; then
-  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARY_SANITIZE=ON >/dev/null
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARY_SANITIZE=ON -DTESSARY_WERROR=ON >/dev/null
   cmake --build build-asan -j"$(nproc)"
   # Any report fails its test: UBSan halts, ASan and LSan exit non-zero.
   export ASAN_OPTIONS="detect_leaks=1:detect_stack_use_after_return=1:strict_init_order=1"

@@ -8,6 +8,8 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QtTest>
+#include <array>
+#include <functional>
 
 namespace {
 // After New Game with every draw "up", the gap climbs from the bottom-right to the top.
@@ -198,11 +200,13 @@ private slots:
         Game g(false);
         if (!barShown)
             g.entry("BarOff");
-        void (Form1::*const procedures[])() = {&Form1::ThreebyThree_Click, &Form1::FourbyFour_Click,
-                                               &Form1::FiveByFive_Click, &Form1::SixbySix_Click,
-                                               &Form1::SevenBySeven_Click};
+        using Procedure = void (Form1::*)();
+        const std::array<Procedure, 5> procedures = {&Form1::ThreebyThree_Click, &Form1::FourbyFour_Click,
+                                                     &Form1::FiveByFive_Click, &Form1::SixbySix_Click,
+                                                     &Form1::SevenBySeven_Click};
+        Form1 &w = *g.w;
         for (int n : sizes)
-            ((*g.w).*procedures[n - 3])();
+            std::invoke(procedures.at(size_t(n - 3)), w);
         const int n = sizes.last();
         QCOMPARE(g.w->panelText(StatusPanel::BoardSize), QStringLiteral("%1x%1").arg(n));
         const QWidget *board = g.w->boardArea();
