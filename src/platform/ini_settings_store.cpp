@@ -116,7 +116,7 @@ QString IniSettingsStore::read(const QString &application, const QString &sectio
     if (!value.isValid())
         return defaultValue;
     // The INI reader splits an unquoted value at its commas; the store holds plain text.
-    if (value.typeId() == QMetaType::QStringList)
+    if (value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList)
         return value.toStringList().join(QStringLiteral(", "));
     return value.toString();
 }

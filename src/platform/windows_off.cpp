@@ -1,3 +1,4 @@
+// Switching windows, menu entries and lists off while something else has the player's attention.
 #include "platform/windows_off.h"
 
 #include <QApplication>
