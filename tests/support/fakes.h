@@ -45,12 +45,7 @@ class FakeRandom : public RandomSource {
 public:
     explicit FakeRandom(std::vector<float> values = {0.0f}) : values(std::move(values)) {}
     void randomize() override { ++randomized; }
-    float next() override
-    {
-        const float v = values.at(std::min(index, values.size() - 1));
-        ++index;
-        return v;
-    }
+    float next() override { return values.at(std::min(index++, values.size() - 1)); }
     std::vector<float> values;
     size_t index = 0;
     int randomized = 0;
@@ -60,22 +55,17 @@ class MemorySettings : public SettingsStore {
 public:
     QString read(const QString &app, const QString &section, const QString &key, const QString &def) const override
     {
-        const auto it = values.constFind(address(app, section, key));
-        return it == values.cend() ? def : *it;
+        return values.value(address(app, section, key), def);
     }
     bool write(const QString &app, const QString &section, const QString &key, const QString &value) override
     {
         values.insert(address(app, section, key), value);
-        writes << key + QLatin1Char('=') + value;
+        writes << key + '=' + value;
         return true;
     }
     static QString address(const QString &app, const QString &section, const QString &key)
     {
-        return app + QLatin1Char('/') + section + QLatin1Char('/') + key.toLower();
-    }
-    void set(const QString &key, const QString &value)
-    {
-        values.insert(address(QStringLiteral("Orvane.Works"), QStringLiteral("Tessary"), key), value);
+        return app + '/' + section + '/' + key.toLower();
     }
     QMap<QString, QString> values;
     QStringList writes;
@@ -86,7 +76,7 @@ class FakeWaves : public WavePlayer {
 public:
     void play(const QString &path, Mode mode) override
     {
-        played << QFileInfo(path).fileName() + (mode == Mode::Sync ? QStringLiteral(" sync") : QStringLiteral(" async"));
+        played << QFileInfo(path).fileName() + (mode == Mode::Sync ? " sync" : " async");
         paths << path;
         if (mode == Mode::Sync && whilePlaying)
             whilePlaying();
@@ -124,8 +114,7 @@ public:
 
 class FakeHelp : public HelpViewer {
 public:
-    void showContentsAndIndex(const QString &file) override { opened << file; }
-    QStringList opened;
+    void showContentsAndIndex(const QString &) override {}
 };
 
 class FakeProgram : public ProgramControl {
