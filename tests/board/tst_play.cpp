@@ -11,150 +11,108 @@
 #include <array>
 #include <functional>
 
-namespace {
 // After New Game with every draw "up", the gap climbs from the bottom-right to the top.
 const QString Scrambled = QStringLiteral("1 2 3 _|5 6 7 4|9 10 11 8|13 14 15 12");
 const QString Solved = QStringLiteral("1 2 3 4|5 6 7 8|9 10 11 12|13 14 15 _");
+// Set up or just won: the empty cell shows the last piece.
+const QString SolvedShown = QStringLiteral("1 2 3 4|5 6 7 8|9 10 11 12|13 14 15 16");
+const QString TopScore = QStringLiteral("You got a new top score for this board!");
 
-struct Game : App {
-    explicit Game(bool started = true)
-    {
-        if (started)
-            entry("NewGame");
-    }
-};
-} // namespace
+// What the player meets: the count, the board in the model and in the views, whether the board takes
+// clicks, the sounds and the messages so far.
+static QStringList seen(const App &g)
+{
+    return {g.clicks(), boardText(g.w->game()), viewText(g.w->game()), g.w->boardArea()->isEnabled() ? "open" : "locked",
+            g.fakes.waves.played.join(", "), g.fakes.messages.shown.join(", ")};
+}
 
 class TestPlay : public QObject {
     Q_OBJECT
 private slots:
     void init() { QStandardPaths::setTestModeEnabled(true); }
 
-    void newGameScramblesAndUnlocks()
+    void play_data()
     {
-        Game g(false);
-        g.click(3, 2);  // nothing moves before New Game
-        QTest::keyClick(g.w.get(), Qt::Key_Right);
-        QCOMPARE(g.clicks(), QStringLiteral("# Clicks"));
-        QVERIFY(g.fakes.waves.played.isEmpty());
-        g.entry("NewGame");
-        QCOMPARE(g.clicks(), QStringLiteral("0 Clicks"));
-        QCOMPARE(boardText(g.w->game()), Scrambled);
-        QCOMPARE(viewText(g.w->game()), Scrambled);
-        QCOMPARE(g.fakes.random.index, size_t(ScrambleSteps));
-        QVERIFY(g.w->boardArea()->isEnabled());
-        g.entry("NewGame");  // scrambles the current arrangement further, count back to 0
-        QCOMPARE(g.clicks(), QStringLiteral("0 Clicks"));
-        QCOMPARE(boardText(g.w->game()), Scrambled);
+        QTest::addColumn<QString>("inputs");  // "row,col" clicks a cell; other words are menu entries, then keys
+        QTest::addColumn<QStringList>("after");  // what seen() reads at the end
+        const QString slid = QStringLiteral("change.wav async"), won = slid + QStringLiteral(", pop.wav sync, gling.wav async");
+        const QString left3 = QStringLiteral("_ 1 2 3|5 6 7 4|9 10 11 8|13 14 15 12");
+        const QString left1 = QStringLiteral("1 2 _ 3|5 6 7 4|9 10 11 8|13 14 15 12");
+        const QString right1 = QStringLiteral("1 2 3 4|5 6 7 8|9 10 11 12|13 14 _ 15");
+        const QStringList untouched{"0 Clicks", Scrambled, Scrambled, "open", "", ""};
+        const QStringList solved{"1 Clicks", Solved, SolvedShown, "locked", won, TopScore};
+        QTest::newRow("nothing moves before New Game")
+            << "3,2 Right" << QStringList{"# Clicks", Solved, SolvedShown, "locked", "", ""};
+        QTest::newRow("New Game") << "NewGame" << untouched;
+        // The empty cell, a cell off both lines, a view below a 4x4 board, a column index outside it.
+        QTest::newRow("clicks that move nothing") << "NewGame 0,3 3,0 4,3 0,5" << untouched;
+        QTest::newRow("key with nothing above the gap") << "NewGame Down" << untouched;
+        QTest::newRow("three tiles in the row") << "NewGame 0,0" << QStringList{"1 Clicks", left3, left3, "open", slid, ""};
+        // New Game scrambles the arrangement in play further, and the count starts again.
+        QTest::newRow("New Game again") << "NewGame 0,0 NewGame" << QStringList{"0 Clicks", left3, left3, "open", slid, ""};
+        QTest::newRow("key: left tile slides") << "NewGame Right" << QStringList{"1 Clicks", left1, left1, "open", slid, ""};
+        QTest::newRow("the solving move") << "NewGame 3,3" << solved;
+        QTest::newRow("locked until New Game") << "NewGame 3,3 3,2 Right" << solved;
+        QTest::newRow("sound off")
+            << "NewGame SoundOff 3,3" << QStringList{"1 Clicks", Solved, SolvedShown, "locked", "", TopScore};
+        QTest::newRow("New Game after a win")
+            << "NewGame 3,3 NewGame 3,2" << QStringList{"1 Clicks", right1, right1, "open", won + ", " + slid, TopScore};
+        // The count goes on while the bar is hidden; the last key solves.
+        QTest::newRow("keys solve it") << "NewGame BarOff Right Left Up Up Up BarOn"
+                                       << QStringList{"5 Clicks", Solved, SolvedShown, "locked",
+                                                      QStringList(4, slid).join(", ") + ", " + won, TopScore};
     }
 
-    void clicks_data()
+    void play()
     {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("col");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("three tiles in the row") << 0 << 0 << "_ 1 2 3|5 6 7 4|9 10 11 8|13 14 15 12";
-        QTest::newRow("the empty cell") << 0 << 3 << Scrambled;
-        QTest::newRow("off both lines") << 3 << 0 << Scrambled;
-        QTest::newRow("view outside a 4x4 board") << 4 << 3 << Scrambled;
-        QTest::newRow("column index outside") << 0 << 5 << Scrambled;
+        QFETCH(QString, inputs);
+        QFETCH(QStringList, after);
+        App g;
+        for (const QString &input : inputs.split(' ')) {
+            if (input.contains(','))
+                g.click(input.section(',', 0, 0).toInt(), input.section(',', 1).toInt());
+            else if (QAction *entry = g.w->menuEntry(input))
+                entry->trigger();
+            else
+                QTest::keyClick(g.w.get(), QKeySequence(input)[0].key());
+        }
+        QCOMPARE(seen(g), after);
+        QCOMPARE(g.fakes.random.index, size_t(ScrambleSteps) * inputs.count("NewGame"));  // a whole walk per New Game
+        for (const QString &path : g.fakes.waves.paths)  // every sound from the program's folder
+            QCOMPARE(path, g.fakes.folder.filePath(QFileInfo(path).fileName()));
     }
 
-    void clicks()
-    {
-        QFETCH(int, row);
-        QFETCH(int, col);
-        QFETCH(QString, after);
-        Game g;
-        g.click(row, col);
-        QCOMPARE(boardText(g.w->game()), after);
-        QCOMPARE(viewText(g.w->game()), after);
-        const bool moved = after != Scrambled;
-        QCOMPARE(g.clicks(), moved ? QStringLiteral("1 Clicks") : QStringLiteral("0 Clicks"));
-        QCOMPARE(g.fakes.waves.played, moved ? QStringList{"change.wav async"} : QStringList{});
-        QCOMPARE(g.fakes.waves.paths.value(0),
-                 moved ? g.fakes.folder.filePath(QStringLiteral("change.wav")) : QString());
-    }
-
-    void winSequence_data()
-    {
-        QTest::addColumn<bool>("soundOn");
-        QTest::newRow("sound on") << true;
-        QTest::newRow("sound off") << false;
-    }
-
+    // The score check runs once, after the sounds and with the board locked, and counts the winning move.
     void winSequence()
     {
-        QFETCH(bool, soundOn);
-        Game g;
-        if (!soundOn)
-            g.entry("SoundOff");
-        bool disabledAtCheck = false;
-        QStringList soundsAtCheck;
-        g.fakes.messages.onShow = [&](const QString &) {
-            disabledAtCheck = !g.w->boardArea()->isEnabled();
-            soundsAtCheck = g.fakes.waves.played;
-        };
+        App g;
+        g.entry("NewGame");
+        QStringList atCheck;
+        g.fakes.messages.onShow = [&](const QString &) { atCheck = seen(g); };
         g.click(3, 3);  // the solving move
-        QCOMPARE(boardText(g.w->game()), Solved);
-        QCOMPARE(g.clicks(), QStringLiteral("1 Clicks"));
-        const QStringList sounds = soundOn ? QStringList{"change.wav async", "pop.wav sync", "gling.wav async"}
-                                           : QStringList{};
-        QCOMPARE(g.fakes.waves.played, sounds);
+        QCOMPARE(atCheck, seen(g));
         // The last piece is shown, raised, while the model keeps that cell empty.
-        QCOMPARE(g.w->cellView(3, 3)->picture().name, QStringLiteral("16"));
         QCOMPARE(g.w->cellView(3, 3)->specialEffect(), SpecialEffect::Raised);
         QCOMPARE(g.w->game().Board(3, 3).TileNumber, 0);
-        QCOMPARE(g.w->game().Board(3, 3).IsBlank, true);
-        // The score check ran once, after the sounds and with the board locked, and counted the winning move.
-        QCOMPARE(g.fakes.messages.shown, QStringList{"You got a new top score for this board!"});
-        QVERIFY(disabledAtCheck);
-        QCOMPARE(soundsAtCheck, sounds);
-
-        g.click(3, 2);  // locked until New Game
-        QTest::keyClick(g.w.get(), Qt::Key_Right);
-        QCOMPARE(g.clicks(), QStringLiteral("1 Clicks"));
-        QCOMPARE(g.fakes.waves.played, sounds);
-
         g.entry("NewGame");  // the completed last piece is gone: the empty cell shows the wood again
-        QCOMPARE(g.w->cellView(3, 3)->accessibleName(), QStringLiteral("Empty"));
-        QCOMPARE(g.w->cellView(3, 3)->specialEffect(), SpecialEffect::Sunken);
-        g.click(3, 2);
-        QCOMPARE(g.clicks(), QStringLiteral("1 Clicks"));
+        QCOMPARE(QStringList({viewText(g.w->game()), g.w->cellView(3, 3)->accessibleName()}), (QStringList{Solved, "Empty"}));
     }
 
     void closedDuringTheWinSound()
     {
-        Game g;
+        App g;
+        g.entry("NewGame");
         g.fakes.waves.whilePlaying = [&] { g.w->close(); };
         g.click(3, 3);
         // The program is ending: no chime, no message over a closed window, but the record is kept.
-        QCOMPARE(g.fakes.waves.played, (QStringList{"change.wav async", "pop.wav sync"}));
-        QVERIFY(g.fakes.messages.shown.isEmpty());
+        QCOMPARE(seen(g).mid(4), (QStringList{"change.wav async, pop.wav sync", ""}));
         QCOMPARE(g.fakes.program.ended, 1);
         QCOMPARE(g.scoreBytes().split('\n').value(1), QByteArray(" 1 \r"));
     }
 
-    void arrowKeys()
-    {
-        Game g;
-        g.entry("BarOff");  // the count goes on while the bar is hidden
-        QTest::keyClick(g.w.get(), Qt::Key_Down);  // nothing above the gap on the top row
-        QCOMPARE(g.clicks(), QStringLiteral("0 Clicks"));
-        QTest::keyClick(g.w.get(), Qt::Key_Right);
-        QCOMPARE(boardText(g.w->game()), QStringLiteral("1 2 _ 3|5 6 7 4|9 10 11 8|13 14 15 12"));
-        for (Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up})  // the last solves, by key
-            QTest::keyClick(g.w.get(), key);
-        QCOMPARE(boardText(g.w->game()), Solved);
-        g.entry("BarOn");
-        QCOMPARE(g.clicks(), QStringLiteral("5 Clicks"));
-        QVERIFY(!g.w->boardArea()->isEnabled());
-        QCOMPARE(g.fakes.waves.played.count(QStringLiteral("pop.wav sync")), 1);
-    }
-
     void pictureBox()
     {
-        Game g(false);
+        App g;
         g.w->startGame(GameSetup::customPicture(5, gradient(253)));
         QCOMPARE(g.w->cellView(0, 1)->pictureSizeMode(), PictureSizeMode::Stretch);
         g.entry("ShowPicBox");
@@ -192,35 +150,29 @@ private slots:
     }
 
     // Menu bar, board area and status bar follow each other with no gap and fill the window;
-    // every cell in play lies whole inside the board area, the next row does not.
+    // every cell in play lies whole inside the board area, the next row and column do not.
     void boardFitsTheWindow()
     {
         QFETCH(QList<int>, sizes);
         QFETCH(bool, barShown);
-        Game g(false);
+        App g;
         if (!barShown)
             g.entry("BarOff");
-        using Procedure = void (Form1::*)();
-        const std::array<Procedure, 5> procedures = {&Form1::ThreebyThree_Click, &Form1::FourbyFour_Click,
-                                                     &Form1::FiveByFive_Click, &Form1::SixbySix_Click,
-                                                     &Form1::SevenBySeven_Click};
-        Form1 &w = *g.w;
+        const std::array<void (Form1::*)(), 5> procedures = {&Form1::ThreebyThree_Click, &Form1::FourbyFour_Click,
+            &Form1::FiveByFive_Click, &Form1::SixbySix_Click, &Form1::SevenBySeven_Click};
         for (int n : sizes)
-            std::invoke(procedures.at(size_t(n - 3)), w);
+            std::invoke(procedures.at(size_t(n - 3)), *g.w);
         const int n = sizes.last();
         QCOMPARE(g.w->panelText(StatusPanel::BoardSize), QStringLiteral("%1x%1").arg(n));
         const QWidget *board = g.w->boardArea();
         QTRY_COMPARE(board->geometry().top(), g.w->menuBar()->geometry().bottom() + 1);
-        QCOMPARE(g.w->width(), board->width());
         QCOMPARE(g.w->statusBar1()->isVisible(), barShown);
-        QCOMPARE((barShown ? g.w->statusBar1()->geometry() : board->geometry()).bottom(), g.w->height() - 1);
+        QCOMPARE(QSize(board->width(), (barShown ? g.w->statusBar1() : board)->geometry().bottom() + 1), g.w->size());
         const QWidget *cells = board->findChild<QWidget *>(QStringLiteral("CellArea"));
         QVERIFY(board->contentsRect().contains(cells->geometry()));
-        for (int r = 0; r < n; ++r)
-            for (int c = 0; c < n; ++c)
-                QVERIFY(cells->rect().contains(g.w->cellView(r, c)->geometry()));
-        QVERIFY(!cells->rect().contains(g.w->cellView(n, 0)->geometry()));
-        QVERIFY(!cells->rect().contains(g.w->cellView(0, n)->geometry()));
+        for (int r = 0; r <= n; ++r)
+            for (int c = 0; c <= n; ++c)
+                QCOMPARE(cells->rect().contains(g.w->cellView(r, c)->geometry()), r < n && c < n);
         // Views beyond a smaller board are cleared.
         QVERIFY(g.w->cellView(6, 6)->picture().name.isEmpty() == (n < 7));
     }
@@ -235,14 +187,14 @@ private slots:
     void fewestClicksAndHint()
     {
         QFETCH(bool, hint);
-        Game g(false);
+        App g;
         const auto *panel = g.w->findChild<QLabel *>(QStringLiteral("Panel3"));
+        // The lit cells, and any a screen reader would still call a hint.
         const auto hinted = [&] {
             QStringList cells;
-            for (int r = 0; r < 4; ++r)
-                for (int c = 0; c < 4; ++c)
-                    if (g.w->cellView(r, c)->isHinted())
-                        cells << QStringLiteral("%1,%2 %3").arg(r).arg(c).arg(g.w->cellView(r, c)->accessibleDescription());
+            for (const CellView *view : g.w->findChildren<CellView *>())
+                if (view->isHinted() || !view->accessibleDescription().isEmpty())
+                    cells << view->objectName() + (view->isHinted() ? " lit: " : " unlit: ") + view->accessibleDescription();
             return cells;
         };
         QTest::keyClick(g.w.get(), Qt::Key_H);  // no game yet: no hint, and the game that follows is ranked
@@ -255,20 +207,17 @@ private slots:
         if (hint) {
             g.click(0, 0);  // off the shortest way: "_ 1 2 3|5 6 7 4|9 10 11 8|13 14 15 12"
             QTest::keyClick(g.w.get(), Qt::Key_H);
-            QCOMPARE(hinted(), QStringList{"0,3 Hint: click this tile"});
+            QCOMPARE(hinted(), QStringList{"Row1_3 lit: Hint: click this tile"});
             QTRY_COMPARE(hinted(), QStringList{});  // the hint ends by itself
-            QCOMPARE(g.w->cellView(0, 3)->accessibleDescription(), QString());
             g.click(0, 3);
             QTest::keyClick(g.w.get(), Qt::Key_H);
-            QCOMPARE(hinted(), QStringList{"3,3 Hint: click this tile"});
+            QCOMPARE(hinted(), QStringList{"Row4_3 lit: Hint: click this tile"});
         }
-        g.click(3, 3);
-        QCOMPARE(g.w->panelText(StatusPanel::Clicks), hint ? QStringLiteral("3 Clicks") : QStringLiteral("1 Clicks"));
-        QCOMPARE(panel->toolTip(), QStringLiteral("Fewest clicks possible: 1"));  // kept after the win
-        QCOMPARE(g.fakes.messages.shown, hint ? QStringList{} : QStringList{"You got a new top score for this board!"});
-        const QByteArray after = g.scoreBytes();
-        QCOMPARE(after == before, hint);
-        QCOMPARE(after.split('\n').value(1), hint ? QByteArray(" 9999 \r") : QByteArray(" 1 \r"));
+        g.click(3, 3);  // the figure is kept after the win
+        QCOMPARE(QStringList({g.clicks(), panel->toolTip(), g.fakes.messages.shown.join(", ")}),
+                 (QStringList{hint ? "3 Clicks" : "1 Clicks", "Fewest clicks possible: 1", hint ? "" : TopScore}));
+        QCOMPARE(g.scoreBytes() == before, hint);
+        QCOMPARE(g.scoreBytes().split('\n').value(1), hint ? QByteArray(" 9999 \r") : QByteArray(" 1 \r"));
 
         g.entry("NewGame");  // the walk's record of the gap is stale: the board stays solved
         QCOMPARE(panel->toolTip(), QString());  // no figure until this scramble's own is known
@@ -278,7 +227,6 @@ private slots:
         QCOMPARE(g.fakes.messages.shown.size(), 1);
     }
 };
-
 
 QTEST_MAIN(TestPlay)
 #include "tst_play.moc"

@@ -4,14 +4,13 @@
 #include "board/board_rules.h"
 #include "fakes.h"
 
-#include <QStringList>
+#include <deque>
 #include <functional>
-#include <memory>
 
 // A model board with recording views, sized from the drawing.
 struct TestBoard {
     GameState state;
-    std::vector<std::unique_ptr<FakeTileView>> views;
+    std::deque<FakeTileView> views;  // a deque, so that adding a view never moves those the cells point at
 
     explicit TestBoard(const QString &drawing)
     {
@@ -24,11 +23,10 @@ struct TestBoard {
             for (int c = 0; c < n; ++c) {
                 const QString text = rows[r].split(QLatin1Char(' '), Qt::SkipEmptyParts).value(c);
                 BoardCell &cell = state.Board(r, c);
-                cell.Tile = views.emplace_back(std::make_unique<FakeTileView>()).get();
+                cell.Tile = &views.emplace_back();
                 cell.IsBlank = text.startsWith(QLatin1Char('_'));
                 cell.TileNumber = qint16(text.mid(cell.IsBlank ? 1 : 0).toInt());
-                cell.Tile->setPicture(cell.IsBlank ? state.BackgroundPicture
-                                                   : Picture{QImage(4, 4, QImage::Format_RGB32), text});
+                cell.Tile->setPicture(cell.IsBlank ? state.BackgroundPicture : Picture{state.BackgroundPicture.image, text});
                 cell.Tile->setSpecialEffect(cell.IsBlank ? SpecialEffect::Sunken : SpecialEffect::Raised);
                 if (cell.IsBlank)
                     std::tie(state.BlankRow, state.BlankCol) = std::pair(qint16(r), qint16(c));
@@ -38,13 +36,9 @@ struct TestBoard {
 
 inline QString drawBoard(int n, const std::function<QString(int, int)> &cellText)
 {
-    QStringList rows;
-    for (int r = 0; r < n; ++r) {
-        QStringList cells;
-        for (int c = 0; c < n; ++c)
-            cells << cellText(r, c);
-        rows << cells.join(QLatin1Char(' '));
-    }
+    QStringList rows(n);
+    for (int k = 0; k < n * n; ++k)
+        rows[k / n] += (k % n ? QStringLiteral(" ") : QString()) + cellText(k / n, k % n);
     return rows.join(QLatin1Char('|'));
 }
 
@@ -84,8 +78,7 @@ inline std::vector<float> seededScramble(quint32 seed)
 inline QImage gradient(int side)
 {
     QImage image(side, side, QImage::Format_RGB32);
-    for (int y = 0; y < side; ++y)
-        for (int x = 0; x < side; ++x)
-            image.setPixel(x, y, qRgb(x % 256, y % 256, 90));
+    for (int k = 0; k < side * side; ++k)
+        image.setPixel(k % side, k / side, qRgb(k % side % 256, k / side % 256, 90));
     return image;
 }
