@@ -9,7 +9,6 @@
 
 static const QByteArray EmptyLine(" 9999 \r\n");
 static const QByteArray Commas = "57" + QByteArray(",9999").repeated(34);
-static const QString Record("You got a new top score for this board!");
 
 class TestTopScores : public QObject {
     Q_OBJECT
@@ -44,23 +43,21 @@ private slots:
         QFETCH(QByteArray, started);
         Fakes fakes;
         Platform platform = fakes.platform();
-        const QByteArray home = qgetenv("HOME");
+        if (file == "<folder>")
+            QVERIFY(QDir().mkpath(fakes.folder.filePath("Hsl.hsf")));
+        else if (!file.startsWith('<'))
+            writeFile(fakes.folder.filePath("Hsl.hsf"), file);
         if (file == "<nowhere>") {
             writeFile(fakes.folder.filePath("plain"), "not a folder");
             platform.programFolder = fakes.folder.filePath("plain/program");
             qputenv("HOME", QFile::encodeName(fakes.folder.filePath("plain/home")));
-        } else if (file == "<folder>") {
-            QVERIFY(QDir().mkpath(fakes.folder.filePath("Hsl.hsf")));
-        } else if (file != "<none>") {
-            writeFile(fakes.folder.filePath("Hsl.hsf"), file);
         }
         Form1 w(platform);
-        qputenv("HOME", home);
+        qputenv("HOME", QFile::encodeName(m_home.path()));
         w.Form_Load();
         const bool inUser = file.startsWith('<') && file != "<none>";
         const QString path = inUser ? userScoreFolder() + "/Hsl.hsf" : fakes.folder.filePath("Hsl.hsf");
-        QCOMPARE(w.scores().NumberScores[0], qint16(file == Commas ? 57 : 9999));
-        QCOMPARE(fileBytes(path), started);
+        QCOMPARE(std::pair(w.scores().NumberScores[0], fileBytes(path)), std::pair(qint16(file == Commas ? 57 : 9999), started));
         QCOMPARE(fileBytes(inUser ? fakes.folder.filePath("Hsl.hsf") : userScoreFolder() + "/Hsl.hsf"), QByteArray());
         const qsizetype told = file == "<nowhere>" ? 1 : 0;
         const QString message = fakes.messages.shown.value(0);
@@ -71,31 +68,28 @@ private slots:
         w.FourbyFour_Click();
         w.NewGame_Click();
         w.cellClicked(3, 3);  // New Game took the empty cell to the top of that column: won in one click
-        QCOMPARE(fakes.messages.shown.mid(told), QStringList{Record});
+        QCOMPARE(fakes.messages.shown.mid(told), QStringList{"You got a new top score for this board!"});
         QCOMPARE(whileShown, started);
-        const QByteArray first = file == Commas ? " 57 \r\n" : EmptyLine;
-        QCOMPARE(fileBytes(path), told ? started : first + " 1 \r\n" + EmptyLine.repeated(33));
+        QCOMPARE(fileBytes(path), told ? started : (file == Commas ? " 57 \r\n" : EmptyLine) + " 1 \r\n" + EmptyLine.repeated(33));
         QCOMPARE(w.scores().NumberScores[1], qint16(1));
     }
 
     void dialogShowsTheChosenList_data()
     {
         QTest::addColumn<QStringList>("clicks");  // after the opening
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("scores");  // 3x3 to 7x7
-        const QString numbers = "Empty 87 Empty Empty Empty", none = "Empty Empty Empty Empty Empty";
-        QTest::newRow("as opened") << QStringList{} << "NUMBERS" << numbers;
-        QTest::newRow("Pictures: Leaf") << QStringList{"OptPict"} << "PICTURES - Leaf" << none;
-        QTest::newRow("Cow") << QStringList{"OptPict", "Option12"} << "PICTURES - Cow" << "-3 Empty 250 Empty 1";
-        QTest::newRow("Cow, then Numbers") << QStringList{"OptPict", "Option12", "OptNum"} << "NUMBERS" << numbers;
-        QTest::newRow("Cow, closed, opened again") << QStringList{"OptPict", "Option12", "Command2", "open"} << "NUMBERS" << numbers;
+        QTest::addColumn<QString>("shown");  // the title, then the list's 3x3 to 7x7
+        const QString numbers = "NUMBERS: Empty 87 Empty Empty Empty";
+        QTest::newRow("as opened") << QStringList{} << numbers;
+        QTest::newRow("Pictures: Leaf") << QStringList{"OptPict"} << "PICTURES - Leaf: Empty Empty Empty Empty Empty";
+        QTest::newRow("Cow") << QStringList{"OptPict", "Option12"} << "PICTURES - Cow: -3 Empty 250 Empty 1";
+        QTest::newRow("Cow, then Numbers") << QStringList{"OptPict", "Option12", "OptNum"} << numbers;
+        QTest::newRow("Cow, closed, opened again") << QStringList{"OptPict", "Option12", "Command2", "open"} << numbers;
     }
     // The file as it is at each opening, read afresh by a fresh dialog.
     void dialogShowsTheChosenList()
     {
         QFETCH(QStringList, clicks);
-        QFETCH(QString, title);
-        QFETCH(QString, scores);
+        QFETCH(QString, shown);
         App app;
         // by another copy of the game, since this one started: 4x4 Numbers, then 3x3, 5x5 and 7x7 Cow
         writeFile(app.fakes.folder.filePath("Hsl.hsf"), EmptyLine + " 87 \r\n" + EmptyLine.repeated(28) + "-3 \r\n"
@@ -112,13 +106,12 @@ private slots:
             QVERIFY(dialog && QTest::qWaitForWindowExposed(dialog));
             QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
         }
-        const QStringList values = scores.split(' ');
         auto *list = dialog->findChild<QListWidget *>("List1");
-        QCOMPARE(list->count(), 5);
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(list->item(i)->text(), QStringLiteral("%1x%1..........%2").arg(i + 3).arg(values[i]));
-        QCOMPARE(dialog->findChild<QLabel *>("Label1")->text(), title);
-        QCOMPARE(dialog->findChild<QGroupBox *>("Frame2")->isEnabled(), title.startsWith("PICTURES"));
+        QString text = dialog->findChild<QLabel *>("Label1")->text() + ':';
+        for (int i = 0; i < list->count(); ++i)  // each line "NxN..........value"
+            text += ' ' + list->item(i)->text().remove(QStringLiteral("%1x%1..........").arg(i + 3));
+        QCOMPARE(text, shown);
+        QCOMPARE(dialog->findChild<QGroupBox *>("Frame2")->isEnabled(), shown.startsWith("PICTURES"));
     }
 };
 

@@ -19,16 +19,18 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
     QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
 }
 
-// No file can grow past `bytes` while this lives; a write past the limit fails with EFBIG
-// instead of ending the test with SIGXFSZ.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &old);
-        const rlimit limited{bytes, old.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old), std::signal(SIGXFSZ, handler); }
-    void (*handler)(int);
+// What `act` returns, run while no file can grow past `bytes`; a write past the limit fails with
+// EFBIG instead of ending the test with SIGXFSZ.
+template <typename Act>
+auto withFileSizeLimit(rlim_t bytes, Act act)
+{
     rlimit old{};
-};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit limited{bytes, old.rlim_max};
+    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limited);
+    const auto result = act();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, handler);
+    return result;
+}
