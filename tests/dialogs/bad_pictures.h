@@ -1,13 +1,15 @@
 // Picture files for the tests: good ones drawn on the spot, and the bad ones a player may point at.
 #pragma once
 
+#include "file_size_limit.h"
+
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QImage>
 #include <QMap>
 #include <QtEndian>
 #include <linux/capability.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -16,16 +18,9 @@ inline QByteArray encodedPicture(QSize size, QColor colour, const char *format)
     QImage image(size, QImage::Format_RGB32);
     image.fill(colour);
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
+    QBuffer buffer(&bytes);  // the writer opens it
     image.save(&buffer, format, 95);
     return bytes;
-}
-
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // `bytes` with the two numbers from `at` on replaced: header sizes, to claim a picture too large to hold.
@@ -38,23 +33,22 @@ template <typename T> QByteArray patched(QByteArray bytes, qsizetype at, T first
     return bytes;
 }
 
-// Every bad file by name; "folder.jpg" is a directory and "locked.jpg" has no read permission.
-inline const QStringList BadFileNames = {"empty.gif", "notes.bmp",  "truncated.jpg", "corrupt.jpg",
-                                         "drawing.gif", "huge.jpg", "huge.bmp",      "wide.bmp",
-                                         "huge.gif",   "folder.jpg", "locked.jpg"};
+// Every bad file by name; "folder.jpg" is a directory, "pipe.jpg" a named pipe with no writer and
+// "locked.jpg" has no read permission.
+inline const QStringList BadFileNames = {"empty.gif", "notes.bmp", "truncated.jpg", "corrupt.jpg", "drawing.gif", "huge.jpg",
+                                         "huge.bmp",  "wide.bmp",  "huge.gif",      "folder.jpg",  "pipe.jpg",    "locked.jpg"};
 
 inline void makeBadFile(const QString &folder, const QString &name)
 {
     const QString path = QDir(folder).filePath(name);
-    const QByteArray jpeg = encodedPicture(QSize(300, 300), Qt::red, "JPEG"), bmp = encodedPicture(QSize(300, 300), Qt::red, "BMP");
-    QFile leaf(QDir(qEnvironmentVariable("TESSARY_MEDIA_DIR")).filePath(QStringLiteral("Leaf.gif")));
-    const QByteArray gif = leaf.open(QIODevice::ReadOnly) ? leaf.readAll() : QByteArray();
+    const QByteArray jpeg = encodedPicture({300, 300}, Qt::red, "JPEG"), bmp = encodedPicture({300, 300}, Qt::red, "BMP");
+    const QByteArray gif = fileBytes(QDir(qEnvironmentVariable("TESSARY_MEDIA_DIR")).filePath(QStringLiteral("Leaf.gif")));
     const QMap<QString, QByteArray> contents = {
         {"empty.gif", QByteArray()},
         {"notes.bmp", "Shopping: milk, bread, tiles.\n"},
         {"truncated.jpg", jpeg.left(200)},
         {"corrupt.jpg", jpeg.left(2) + QByteArray(3000, 'Z')},
-        {"drawing.gif", encodedPicture(QSize(300, 300), Qt::red, "PNG")},  // a PNG under a GIF name
+        {"drawing.gif", encodedPicture({300, 300}, Qt::red, "PNG")},  // a PNG under a GIF name
         {"huge.jpg", patched<quint16>(jpeg, jpeg.indexOf("\xff\xc0") + 5, 65000, 65000, true)},
         {"huge.bmp", patched<qint32>(bmp, 18, 30000, 30000)},
         {"wide.bmp", patched<qint32>(bmp, 18, 19000, 9000)},  // within the side limit, beyond memory for a full decode
@@ -62,6 +56,8 @@ inline void makeBadFile(const QString &folder, const QString &name)
         {"locked.jpg", jpeg}};
     if (name == QLatin1String("folder.jpg"))
         QDir(folder).mkdir(name);
+    else if (name == QLatin1String("pipe.jpg"))  // opening it would wait for ever
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0644), 0);
     else if (contents.contains(name))
         writeFile(path, contents.value(name));
     if (name == QLatin1String("locked.jpg"))
