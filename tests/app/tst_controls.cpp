@@ -121,18 +121,17 @@ bool listing()
     return false;
 }
 
-// Closes at once the windows that an action opens and waits for (the About windows), but `keep`.
-struct ModalCloser : QTimer {
-    explicit ModalCloser(const QWidget *keep)
-    {
-        callOnTimeout([keep] {
-            QWidget *modal = QApplication::activeModalWidget();
-            if (modal && modal != keep && (modal->inherits("frmAbout") || modal->inherits("AboutMusicFrm")))
-                static_cast<QDialog *>(modal)->reject();
-        });
-        start(10);
-    }
-};
+// While `keep` is open, closes at once the other windows that an action opens and waits for (the About windows).
+void closeModalsWhileOpen(QWidget *keep)
+{
+    auto *timer = new QTimer(keep);  // goes with `keep`
+    timer->callOnTimeout([keep] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal != keep && (modal->inherits("frmAbout") || modal->inherits("AboutMusicFrm")))
+            static_cast<QDialog *>(modal)->reject();
+    });
+    timer->start(10);
+}
 
 // Opens the window of class `className` by its menu entry, in a session with the real help window,
 // and runs `work` on it; for a window that waits in its own event loop, from inside it.
@@ -149,7 +148,7 @@ void withWindow(const QString &entry, const QString &className, const std::funct
             open = top->isVisible() && top->inherits(qPrintable(className)) ? top : open.data();
         QVERIFY2(open, qPrintable(className));
         QTRY_VERIFY(!listing());
-        const ModalCloser closer(open);
+        closeModalsWhileOpen(open);
         work(app, open);
         if (auto *dialog = qobject_cast<QDialog *>(open.data()); dialog && dialog->isVisible() && dialog->isModal())
             dialog->reject();
@@ -200,7 +199,8 @@ private slots:
                 });
             for (qsizetype line = 0; line < std::max(clicked.size(), pressed.size()); ++line)
                 QVERIFY2(clicked.value(line) == pressed.value(line),
-                         qPrintable(QString("control %1: clicked \"%2\", pressed \"%3\"").arg(i).arg(clicked.value(line), pressed.value(line))));
+                         qPrintable(QString("control %1: clicked \"%2\", pressed \"%3\"")
+                                        .arg(i).arg(clicked.value(line), pressed.value(line))));
         }
     }
     void nothingActsWhileAMessageIsUp_data()
@@ -229,7 +229,7 @@ private slots:
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             QVERIFY(box);
             const QString before = snapshot(app);
-            const ModalCloser closer(box);
+            closeModalsWhileOpen(box);
             for (QWidget *top : QApplication::topLevelWidgets())
                 if (top->isVisible() && top != box)
                     for (const Control &control : controlsOf(top))
