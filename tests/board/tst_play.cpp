@@ -4,10 +4,6 @@
 #include "board_text.h"
 #include "dialogs/picture_box.h"
 
-#include <QLabel>
-#include <QMenuBar>
-#include <QStatusBar>
-#include <QtTest>
 #include <array>
 #include <functional>
 

@@ -3,11 +3,7 @@
 
 #include "file_size_limit.h"
 
-#include <QBuffer>
-#include <QDir>
-#include <QImage>
-#include <QMap>
-#include <QtEndian>
+#include <QtGui>
 #include <linux/capability.h>
 #include <sys/stat.h>
 #include <sys/syscall.h>

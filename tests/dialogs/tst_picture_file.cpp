@@ -3,7 +3,6 @@
 #include "dialogs/file_pattern.h"
 #include "dialogs/picture_file.h"
 
-#include <QTemporaryDir>
 
 class TestPictureFile : public QObject {
     Q_OBJECT

@@ -5,7 +5,6 @@
 #include "dialogs/picture_setup_browser.h"
 #include "dialogs/picture_setup_preview.h"
 
-#include <QRadioButton>
 
 static bool hasBlack(const QImage &image)
 {

@@ -8,7 +8,6 @@
 #include "platform/audio_wave_player.h"
 #include "support/file_size_limit.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 #include <atomic>
 #include <sndfile.h>

@@ -1,12 +1,9 @@
 // Form1's preferences: the six toggles through the settings file from run to run, the status bar's
 // height, the music device's commands and loop.
-#include "board/main_window.h"
-#include "fakes.h"
+#include "app.h"
 #include "platform/ini_settings_store.h"
 #include "support/file_size_limit.h"
 
-#include <QStatusBar>
-#include <QtTest>
 
 namespace {
 // Notes how many settings had been written when each command arrived.

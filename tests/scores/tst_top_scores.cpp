@@ -4,8 +4,6 @@
 #include "scores/top_scores_dialog.h"
 #include "support/file_size_limit.h"
 
-#include <QGroupBox>
-#include <QLabel>
 
 static const QByteArray EmptyLine(" 9999 \r\n");
 static const QByteArray Commas = "57" + QByteArray(",9999").repeated(34);

@@ -6,12 +6,8 @@
 #include "fakes.h"
 #include "platform/cell_view.h"
 
-#include <QAbstractButton>
-#include <QAccessible>
-#include <QAccessibleActionInterface>
-#include <QListWidget>
-#include <QPointer>
 #include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 inline const QStringList StockFiles = {"cow.jpg", "door.jpg", "flower.jpg", "Leaf.gif", "mountain.jpg", "rose.jpg"};

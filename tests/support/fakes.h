@@ -11,11 +11,8 @@
 #include "platform/tile_view.h"
 #include "platform/wave_player.h"
 
-#include <QFileInfo>
+#include <QtCore>
 #include <functional>
-#include <QMap>
-#include <QStringList>
-#include <QTemporaryDir>
 #include <vector>
 
 class FakeTileView : public TileView {

@@ -1,8 +1,7 @@
 // Test files on disk: whole-file reads and writes, and a full disk without filling one.
 #pragma once
 
-#include <QFile>
-#include <QTest>
+#include <QtTest>
 #include <csignal>
 #include <sys/resource.h>
 
