@@ -13,7 +13,6 @@ class TestGameSetup : public QObject {
     Q_OBJECT
 private:
     std::unique_ptr<App> m_app;
-    bool m_accessible = false;  // press buttons and toggle options as a screen reader does
 
     // One step as a player takes it: "Numbers", "Pictures", "NewGame", "ShowPicBox", or a control
     // of a dialog: "NS OK", "PS Cancel", "PS close", "PS 6x6", "PS Cow", "PS Custom", "PS file X".
@@ -35,7 +34,7 @@ private:
             return chooseItem(dlg->findChild<FileList *>("File1"), words[2]);
         for (QAbstractButton *button : dlg->findChildren<QAbstractButton *>())
             if (button->text() == what || (what == "Setup" && button->text() == "Setup board"))
-                return press(button, m_accessible);
+                return press(button);
         QFAIL(qPrintable(text));
     }
 
@@ -54,42 +53,35 @@ private slots:
     // number of messages shown.
     void gameInPlay_data()
     {
-        QTest::addColumn<bool>("accessible");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("shown");
-        for (const bool accessible : {false, true}) {
-            auto row = [accessible](const char *name) -> QTestData & {
-                return QTest::addRow("%s%s", accessible ? "accessible: " : "", name) << accessible;
-            };
-            row("Numbers OK at once") << "Numbers, NS OK" << "4x4 N/A Numbers 2 1";
-            row("Numbers 7x7") << "Numbers, NS 7x7, NS OK" << "7x7 N/A Numbers 5 1";
-            row("Numbers cancelled") << "Numbers, NS 3x3, NS Cancel" << "4x4 N/A Numbers 2 1";
-            row("Pictures at once: 3x3 Leaf") << "Pictures, PS Setup" << "3x3 Leaf Pictures 6 1";
-            row("6x6 Cow") << "Pictures, PS 6x6, PS Cow, PS Setup" << "6x6 Cow Pictures 34 1";
-            row("Pictures cancelled") << "Pictures, PS Rose, PS Cancel" << "4x4 N/A Numbers 2 1";
-            row("Pictures closed by the close box") << "Pictures, PS Door, PS close" << "4x4 N/A Numbers 2 1";
-            row("custom 300 x 300: not ranked")
-                << "Pictures, PS Custom, PS file Shaded.Jpg, PS 5x5, PS Setup" << "5x5 Custom Pictures - 0";
-            row("Custom, no file: the stock picture shown") << "Pictures, PS Flower, PS Custom, PS Setup" << "3x3 Flower Pictures 16 1";
-            row("Picture Setup still open") << "Pictures, PS Rose" << "4x4 Rose Pictures 2 1";
-            // A picture board, then Numbers cancelled: still the Leaf game, everywhere.
-            row("1: Leaf, Numbers cancelled") << "Pictures, PS Setup, Numbers, NS Cancel" << "3x3 Leaf Pictures 6 1";
-            row("2: both open, Numbers cancelled, Setup") << "Pictures, Numbers, NS Cancel, PS Setup" << "3x3 Leaf Pictures 6 1";
-            row("3: both open, Pictures cancelled, OK") << "Numbers, Pictures, PS Cancel, NS 5x5, NS OK" << "5x5 N/A Numbers 3 1";
-            row("4: Leaf, Numbers OK, Pictures cancelled")
-                << "Pictures, PS Setup, NewGame, Numbers, NS OK, Pictures, PS Cancel" << "4x4 N/A Numbers 2 1";
-            row("5: not square refused, cancelled")
-                << "Pictures, PS Custom, PS file WIDE.JPG, PS Setup, PS Cancel, ShowPicBox" << "4x4 N/A Numbers 2 2";
-            row("5b: Leaf, then not square refused") << "Pictures, PS Setup, Pictures, PS Custom, PS file WIDE.JPG, PS 7x7, PS Setup, PS Cancel"
-                                                     << "3x3 Leaf Pictures 6 2";
-        }
+        const auto row = QTest::newRow;
+        row("Numbers OK at once") << "Numbers, NS OK" << "4x4 N/A Numbers 2 1";
+        row("Numbers 7x7") << "Numbers, NS 7x7, NS OK" << "7x7 N/A Numbers 5 1";
+        row("Numbers cancelled") << "Numbers, NS 3x3, NS Cancel" << "4x4 N/A Numbers 2 1";
+        row("Pictures at once: 3x3 Leaf") << "Pictures, PS Setup" << "3x3 Leaf Pictures 6 1";
+        row("6x6 Cow") << "Pictures, PS 6x6, PS Cow, PS Setup" << "6x6 Cow Pictures 34 1";
+        row("Pictures cancelled") << "Pictures, PS Rose, PS Cancel" << "4x4 N/A Numbers 2 1";
+        row("Pictures closed by the close box") << "Pictures, PS Door, PS close" << "4x4 N/A Numbers 2 1";
+        row("custom 300 x 300: not ranked")
+            << "Pictures, PS Custom, PS file Shaded.Jpg, PS 5x5, PS Setup" << "5x5 Custom Pictures - 0";
+        row("Custom, no file: the stock picture shown") << "Pictures, PS Flower, PS Custom, PS Setup" << "3x3 Flower Pictures 16 1";
+        row("Picture Setup still open") << "Pictures, PS Rose" << "4x4 Rose Pictures 2 1";
+        // A picture board, then Numbers cancelled: still the Leaf game, everywhere.
+        row("1: Leaf, Numbers cancelled") << "Pictures, PS Setup, Numbers, NS Cancel" << "3x3 Leaf Pictures 6 1";
+        row("2: both open, Numbers cancelled, Setup") << "Pictures, Numbers, NS Cancel, PS Setup" << "3x3 Leaf Pictures 6 1";
+        row("3: both open, Pictures cancelled, OK") << "Numbers, Pictures, PS Cancel, NS 5x5, NS OK" << "5x5 N/A Numbers 3 1";
+        row("4: Leaf, Numbers OK, Pictures cancelled")
+            << "Pictures, PS Setup, NewGame, Numbers, NS OK, Pictures, PS Cancel" << "4x4 N/A Numbers 2 1";
+        row("5: not square refused, cancelled")
+            << "Pictures, PS Custom, PS file WIDE.JPG, PS Setup, PS Cancel, ShowPicBox" << "4x4 N/A Numbers 2 2";
+        row("5b: Leaf, then not square refused") << "Pictures, PS Setup, Pictures, PS Custom, PS file WIDE.JPG, PS 7x7, PS Setup, PS Cancel"
+                                                 << "3x3 Leaf Pictures 6 2";
     }
     void gameInPlay()
     {
-        QFETCH(bool, accessible);
         QFETCH(QString, steps);
         QFETCH(QString, shown);
-        m_accessible = accessible;
         for (const QString &text : steps.split(", "))
             step(text);
         QString inPlay = m_app->w->panelText(StatusPanel::BoardSize) + ' ' + m_app->w->panelText(StatusPanel::PictureName);
@@ -113,10 +105,9 @@ private slots:
         const int n = setup.size;
         QTest::mouseClick(m_app->w->cellView(n - 1, n - 1), Qt::LeftButton);
         QVERIFY(m_app->w->Winner());
-        const std::vector<Picture> pieces = cutPicture(goal, n);
         for (const int k : {0, n * n - 1})
             QCOMPARE(m_app->w->cellView(k / n, k % n)->picture().image,
-                     goal.isNull() ? PicFrm(1.0).NumPic(k).image : pieces[static_cast<size_t>(k)].image);
+                     goal.isNull() ? PicFrm(1.0).NumPic(k).image : cutPicture(goal, n)[static_cast<size_t>(k)].image);
         const QList<QByteArray> was = before.split('\n'), now = m_app->scoreBytes().split('\n');
         QStringList changed;
         for (int i = 0; i < was.size(); ++i)
