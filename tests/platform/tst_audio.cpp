@@ -115,8 +115,7 @@ private slots:
         mixer.setPlayedFrames([&] { return played; });
         mixer.fadeOut(100);
         out = read(200).first;
-        QVERIFY(out[0] > 19000 && out[2 * 90] > 0 && out[2 * 90] < 2500);
-        QCOMPARE(out[2 * 100], qint16(0));
+        QVERIFY(out[0] > 19000 && out[2 * 90] > 0 && out[2 * 90] < 2500 && out[2 * 100] == 0);
         QVERIFY(!mixer.fadedOut());  // read, but not yet heard
         played = 200;
         QVERIFY(mixer.fadedOut());
@@ -164,8 +163,7 @@ private slots:
         QVERIFY(position > 0 && position < sequencer.length());
         QVERIFY(std::any_of(buffer.begin(), buffer.end(), [](qint16 s) { return std::abs(s) > 100; }));  // not dither
         sequencer.stop();
-        for (int i = 0; i < 10; ++i)
-            sequencer.render(buffer.data(), 1024);
+        sequencer.render(buffer.data(), 1024);
         QCOMPARE(sequencer.position(), position);  // a pause keeps the place
         sequencer.rewind();
         sequencer.play();
@@ -188,8 +186,7 @@ private slots:
         std::atomic<bool> done = false;
         output->post([&] { done = true; });
         QTRY_VERIFY(done);
-        QCOMPARE(output->state(), AudioOutput::State::Untried);
-        QVERIFY(!music->reporting());
+        QCOMPARE(std::pair(output->state(), music->reporting()), std::pair(AudioOutput::State::Untried, false));
         waves.play(media(QStringLiteral("pop.wav")), WavePlayer::Mode::Sync);  // returns once there is known to be no device
         QCOMPARE(output->state(), AudioOutput::State::Unavailable);
         waves.play(media(QStringLiteral("change.wav")), WavePlayer::Mode::Async);
