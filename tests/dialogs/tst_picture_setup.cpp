@@ -66,6 +66,7 @@ private slots:
         for (int x = 0; x < 253; ++x)  // a line every `step` pixels across and down the white picture, and no other
             QVERIFY2(dark(x, 128) == (x % step == 0) && dark(130, x) == (x % step == 0), qPrintable(QString::number(x)));
         const QImage white = preview()->Image();
+        QVERIFY(white.pixelColor(step, step).value() > 40);  // where two lines cross on screen, the picture is white
         click("Command4");
         QCOMPARE(preview()->screenImage(), white);
         // Shown again, then another size: the grid on screen stays until "Show Grid" is pressed.
