@@ -9,7 +9,6 @@
 #include "support/file_size_limit.h"
 
 #include <QtTest>
-#include <atomic>
 #include <sndfile.h>
 
 static QString media(const QString &name) { return QDir(qEnvironmentVariable("TESSARY_MEDIA_DIR")).filePath(name); }
@@ -183,9 +182,9 @@ private slots:
             music->command(QLatin1String(command));
         // Start-up with the music off: once the audio thread has done what was asked of it so far,
         // nothing has asked for the sound server, and no report is due.
-        std::atomic<bool> done = false;
-        output->post([&] { done = true; });
-        QTRY_VERIFY(done);
+        QAtomicInt done;
+        output->post([&] { done.storeRelease(1); });
+        QTRY_VERIFY(done.loadAcquire());
         QCOMPARE(std::pair(output->state(), music->reporting()), std::pair(AudioOutput::State::Untried, false));
         waves.play(media(QStringLiteral("pop.wav")), WavePlayer::Mode::Sync);  // returns once there is known to be no device
         QCOMPARE(output->state(), AudioOutput::State::Unavailable);
