@@ -4,13 +4,13 @@
 #include "scores/score_rules.h"
 #include "support/file_size_limit.h"
 
-#include <QtTest>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 static const QByteArray EmptyLine(" 9999 \r\n");
+using Win = std::array<int, 4>;
 
 // The leading entries as given, then 9999.
 static ScoreBook bookOf(const QList<int> &numbers)
@@ -53,38 +53,34 @@ private slots:
         QVERIFY2(file.pos() <= (leading.size() == ScoreCount ? 4096 : 1 << 20), QByteArray::number(file.pos()));
     }
 
-    void savesWhereItCanAndReadsItBack_data()
-    {
-        // in the program folder; a folder of that name: TestTopScores
-        QTest::addColumn<bool>("shipped");  // read-only, with an older file; or writable, with a pipe named Hsl.hsf
-        QTest::newRow("a pipe named Hsl.hsf: not read, replaced") << false;
-        QTest::newRow("read-only, with an older shipped file: saved in the user's data folder") << true;
-    }
+    // A writable program folder with a pipe named Hsl.hsf: not read, replaced. A read-only one with an older
+    // shipped file: saved in the user's data folder. (A folder of that name: TestTopScores.)
     void savesWhereItCanAndReadsItBack()
     {
-        QFETCH(bool, shipped);
-        QTemporaryDir base;
-        const QString program = base.filePath("program"), user = base.filePath("share/Orvane.Works/Tessary");
-        QVERIFY(QDir().mkpath(program));
-        QFile old(program + "/Hsl.hsf");
-        if (shipped)
-            QVERIFY(old.open(QIODevice::WriteOnly) && old.write(" 50 \r\n")
-                    && old.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
-        else
-            QCOMPARE(::mkfifo(QFile::encodeName(old.fileName()).constData(), 0600), 0);
-        old.close();
-        const ScoreFile file(program, user, [shipped](const QString &f) { return !shipped && folderWritable(f); });
-        const QString expected = (shipped ? user : program) + "/Hsl.hsf";
-        QCOMPARE(file.exists(), shipped);  // before reading: a pipe with no writer would never answer
-        QCOMPARE(file.load().NumberScores[0], qint16(shipped ? 50 : 9999));
-        ScoreBook book = bookOf({0, -32768});
-        QCOMPARE(file.save(book).writtenTo, expected);
-        // one line per entry, a blank or "-" in the sign's place
-        QCOMPARE(fileBytes(expected), " 0 \r\n-32768 \r\n" + EmptyLine.repeated(33));
-        // the temporary file was renamed into place: nothing else lies beside it
-        QCOMPARE(QDir(QFileInfo(expected).path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"Hsl.hsf"});
-        QCOMPARE(QFileInfo::exists(user), shipped);
-        QCOMPARE(file.readPath(), expected);  // the next run finds the record there
+        for (const bool shipped : {false, true}) {
+            QTemporaryDir base;
+            const QString program = base.filePath("program"), user = base.filePath("share/Orvane.Works/Tessary");
+            QVERIFY(QDir().mkpath(program));
+            QFile old(program + "/Hsl.hsf");
+            if (shipped)
+                QVERIFY(old.open(QIODevice::WriteOnly) && old.write(" 50 \r\n")
+                        && old.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+            else
+                QCOMPARE(::mkfifo(QFile::encodeName(old.fileName()).constData(), 0600), 0);
+            old.close();
+            const ScoreFile file(program, user, [shipped](const QString &f) { return !shipped && folderWritable(f); });
+            const QString expected = (shipped ? user : program) + "/Hsl.hsf";
+            // braces keep the order: asked before reading, as a pipe with no writer would never answer
+            QCOMPARE((std::pair{file.exists(), file.load().NumberScores[0]}), (std::pair{shipped, qint16(shipped ? 50 : 9999)}));
+            ScoreBook book = bookOf({0, -32768});
+            // one line per entry, a blank or "-" in the sign's place
+            QCOMPARE((std::pair{file.save(book).writtenTo, fileBytes(expected)}),
+                     (std::pair{expected, " 0 \r\n-32768 \r\n" + EmptyLine.repeated(33)}));
+            // the temporary file was renamed into place: nothing else lies beside it
+            QCOMPARE(QDir(QFileInfo(expected).path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"Hsl.hsf"});
+            // the next run finds the record there
+            QCOMPARE(std::pair(QFileInfo::exists(user), file.readPath()), std::pair(shipped, expected));
+        }
     }
 
     // With no room at all, and one byte short of the 275 the new file needs.
@@ -98,8 +94,7 @@ private slots:
             const ScoreFile file(program.path(), user.filePath("share"));
             ScoreBook book = bookOf({30});
             const auto result = withFileSizeLimit(room, [&] { return file.save(book); });
-            QVERIFY(!result.ok());
-            QCOMPARE(result.tried, (QStringList{path, user.filePath("share/Hsl.hsf")}));
+            QCOMPARE(std::pair(result.ok(), result.tried), std::pair(false, QStringList{path, user.filePath("share/Hsl.hsf")}));
             QCOMPARE(fileBytes(path), records);
             QCOMPARE(QDir(program.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Hsl.hsf"});
             // with room again, the record kept in memory goes in whole beside the file's own
@@ -135,8 +130,7 @@ private slots:
                 const QChar mark = win.back();
                 const QByteArray before = fileBytes(path);
                 if (mark != '.')
-                    QCOMPARE(recordTopScore(books[copy], files[copy], -1, win[1].digitValue(), win.mid(3).chopped(1).toInt()),
-                             mark != '-');
+                    QCOMPARE(recordTopScore(books[copy], files[copy], -1, win[1].digitValue(), win.mid(3).chopped(1).toInt()), mark != '-');
                 if (mark == '!' || mark == '.')
                     QCOMPARE(files[copy].save(books[copy]).writtenTo, path);
                 QCOMPARE(fileBytes(path), mark == '!' || mark == '.' ? scoreFileBytes(books[copy]) : before);
@@ -173,29 +167,25 @@ private slots:
     // Which entry a win ranks under, and when it beats that entry; records elsewhere stay as they are.
     void onlyTheBoardsEntryChanges_data()
     {
-        QTest::addColumn<int>("skill");
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("clicks");   // against 40 in every entry but 4x4 Numbers, which is empty
-        QTest::addColumn<int>("changed");  // entry 0 .. 34 in file order, -1 for none
-        QTest::newRow("4x4 Numbers, empty") << -1 << 4 << 10 << 1;
-        QTest::newRow("9999 on an empty entry") << -1 << 4 << 9999 << -1;
-        QTest::newRow("negative") << -1 << 4 << -1 << -1;
-        QTest::newRow("3x3 Leaf, better") << 1 << 3 << 39 << 5;
-        QTest::newRow("3x3 Leaf, a tie keeps the record") << 1 << 3 << 40 << -1;
-        QTest::newRow("3x3 Leaf, worse") << 1 << 3 << 41 << -1;
-        QTest::newRow("4x4 Flower in 0") << 3 << 4 << 0 << 16;
-        QTest::newRow("7x7 Cow") << 6 << 7 << 39 << 34;
-        QTest::newRow("custom picture (0)") << 0 << 4 << 10 << -1;
-        QTest::newRow("skill 7") << 7 << 4 << 10 << -1;
-        QTest::newRow("2x2 board") << -1 << 2 << 10 << -1;
-        QTest::newRow("8x8 board") << 5 << 8 << 10 << -1;
+        // skill, n, clicks against 40 in every entry but 4x4 Numbers (empty), the entry changed: 0 .. 34, -1 for none
+        QTest::addColumn<Win>("win");
+        QTest::newRow("4x4 Numbers, empty") << Win{-1, 4, 10, 1};
+        QTest::newRow("9999 on an empty entry") << Win{-1, 4, 9999, -1};
+        QTest::newRow("negative") << Win{-1, 4, -1, -1};
+        QTest::newRow("3x3 Leaf, better") << Win{1, 3, 39, 5};
+        QTest::newRow("3x3 Leaf, a tie keeps the record") << Win{1, 3, 40, -1};
+        QTest::newRow("3x3 Leaf, worse") << Win{1, 3, 41, -1};
+        QTest::newRow("4x4 Flower in 0") << Win{3, 4, 0, 16};
+        QTest::newRow("7x7 Cow") << Win{6, 7, 39, 34};
+        QTest::newRow("custom picture (0)") << Win{0, 4, 10, -1};
+        QTest::newRow("skill 7") << Win{7, 4, 10, -1};
+        QTest::newRow("2x2 board") << Win{-1, 2, 10, -1};
+        QTest::newRow("8x8 board") << Win{5, 8, 10, -1};
     }
     void onlyTheBoardsEntryChanges()
     {
-        QFETCH(int, skill);
-        QFETCH(int, n);
-        QFETCH(int, clicks);
-        QFETCH(int, changed);
+        QFETCH(Win, win);
+        const auto [skill, n, clicks, changed] = win;
         ScoreBook book = bookOf(QList<int>{40, EmptyScore} + QList<int>(33, 40));
         ScoreBook expected = book;
         if (changed >= 0)

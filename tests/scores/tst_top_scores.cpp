@@ -66,8 +66,7 @@ private slots:
         w.FourbyFour_Click();
         w.NewGame_Click();
         w.cellClicked(3, 3);  // New Game took the empty cell to the top of that column: won in one click
-        QCOMPARE(fakes.messages.shown.mid(told), QStringList{"You got a new top score for this board!"});
-        QCOMPARE(whileShown, started);
+        QCOMPARE(fakes.messages.shown.mid(told) << whileShown, (QStringList{"You got a new top score for this board!", started}));
         QCOMPARE(fileBytes(path), told ? started : (file == Commas ? " 57 \r\n" : EmptyLine) + " 1 \r\n" + EmptyLine.repeated(33));
         QCOMPARE(w.scores().NumberScores[1], qint16(1));
     }
@@ -108,8 +107,7 @@ private slots:
         QString text = dialog->findChild<QLabel *>("Label1")->text() + ':';
         for (int i = 0; i < list->count(); ++i)  // each line "NxN..........value"
             text += ' ' + list->item(i)->text().remove(QStringLiteral("%1x%1..........").arg(i + 3));
-        QCOMPARE(text, shown);
-        QCOMPARE(dialog->findChild<QGroupBox *>("Frame2")->isEnabled(), shown.startsWith("PICTURES"));
+        QCOMPARE(std::pair(text, dialog->findChild<QGroupBox *>("Frame2")->isEnabled()), std::pair(shown, shown.startsWith("PICTURES")));
     }
 };
 
