@@ -133,6 +133,10 @@ private slots:
         QVERIFY(g.w->pictureBox() && g.w->pictureBox()->isVisible());
         g.w->FourbyFour_Click();  // still the same picture game, at another size
         QCOMPARE(g.w->pictureBox()->Image1()->picture().image, gradient(253));
+        g.w->startGame(GameSetup::numbers(4));  // a numbers game closes it, and then there is nothing to show
+        QTRY_VERIFY(!g.w->pictureBox());
+        g.entry("ShowPicBox");
+        QVERIFY(!g.w->pictureBox());
     }
 
     void boardFitsTheWindow_data()

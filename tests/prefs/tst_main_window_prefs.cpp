@@ -51,7 +51,8 @@ private slots:
         const QStringList on{"MusicOn", "SoundOn", "BarOn"}, off{"MusicOff", "SoundOff", "BarOff"};
         const QByteArray allFalse("[Tessary]\nMusic=False\nSound=False\nStatusBar=False\n"), none;
         QTest::newRow("first run; on again writes nothing") << none << on << "MusicOn SoundOn BarOn" << none;
-        QTest::newRow("bar off") << none << QStringList{"BarOff"} << "MusicOn SoundOn BarOff" << QByteArray("[Tessary]\nStatusBar=False\n");
+        QTest::newRow("sound and bar off") << none << QStringList{"SoundOff", "BarOff"} << "MusicOn SoundOff BarOff"
+                                           << QByteArray("[Tessary]\nSound=False\nStatusBar=False\n");
         QTest::newRow("all False; off again") << allFalse << off << "MusicOff SoundOff BarOff" << none;
         QTest::newRow("all False; all on") << allFalse << on << "MusicOn SoundOn BarOn" << QByteArray(allFalse).replace("False", "True");
         for (const char *value : {"false", "0", "\" False \""})
