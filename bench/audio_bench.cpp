@@ -5,9 +5,9 @@
 // which scripts/deps.sh bench installs)
 #include "sound_server.h"
 
-#include "platform/audio_music_device.h"
-#include "platform/audio_output.h"
-#include "platform/audio_wave_player.h"
+#include "audio/audio_music_device.h"
+#include "audio/audio_output.h"
+#include "audio/audio_wave_player.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // Picture Setup figures: a 6000 x 4000 JPEG into the preview, and a folder of 20,000 files listed.
-#include "board/main_window.h"
-#include "dialogs/picture_setup.h"
-#include "dialogs/picture_setup_browser.h"
-#include "dialogs/picture_setup_preview.h"
+#include "ui/main_window.h"
+#include "ui/picture_setup.h"
+#include "ui/picture_setup_browser.h"
+#include "ui/picture_setup_preview.h"
 #include "support/fakes.h"
 
 #include <QApplication>
@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
     w.show();
     if (!QTest::qWaitForWindowExposed(&w))
         return 1;
-    w.rememberPictureFolder(folder.filePath("photos"));
+    w.session().rememberPictureFolder(folder.filePath("photos"));
     w.menuEntry("Pictures")->trigger();
     auto *dialog = w.findChild<SetUpFrm *>();
     if (!dialog || !QTest::qWaitForWindowExposed(dialog))

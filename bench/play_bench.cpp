@@ -1,7 +1,7 @@
 // Play figures on a 7 x 7 board: one click with the repaint of the changed cells, one New Game.
-#include "board/main_window.h"
-#include "platform/cell_view.h"
-#include "platform/silent_devices.h"
+#include "ui/main_window.h"
+#include "ui/cell_view.h"
+#include "adapters/silent_devices.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -34,14 +34,8 @@ int main(int argc, char *argv[])
     int clicks = 0;
     timer.restart();
     for (int i = 0; i < 2000; ++i) {
-        int gapRow = 0, gapCol = 0;
-        for (int r = 0; r < 7; ++r)
-            for (int c = 0; c < 7; ++c)
-                if (w.game().Board(r, c).IsBlank) {
-                    gapRow = r;
-                    gapCol = c;
-                }
-        QTest::mouseClick(w.cellView(gapRow, gapCol < 3 ? 6 : 0), Qt::LeftButton);
+        const Cell gap = w.session().board().blank();
+        QTest::mouseClick(w.cellView(gap.row, gap.col < 3 ? 6 : 0), Qt::LeftButton);
         QApplication::processEvents();
         ++clicks;
     }

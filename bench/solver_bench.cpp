@@ -1,10 +1,10 @@
 // Solver figures on boards from the game's own scramble: table build, time and clicks per board.
 // Usage: solver_bench [boards per size, default 100] [smallest side] [largest side]
-#include "board/board_rules.h"
-#include "board/solver.h"
-#include "board/solver_patterns.h"
-#include "board/solver_walk.h"
-#include "platform/random_source.h"
+#include "core/board/board.h"
+#include "core/solver/solver.h"
+#include "core/solver/solver_patterns.h"
+#include "core/solver/solver_walk.h"
+#include "core/platform/random_source.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -52,18 +52,11 @@ std::string loadAverage()
 }
 
 // A new board of side n, scrambled the way New Game does it.
-solver::Position scrambled(int n, RandomSource &random)
+Board scrambled(int n, RandomSource &random)
 {
-    GameState state;
-    state.LastRow = state.LastCol = static_cast<qint16>(n - 1);
-    state.Board.resize(n, n);
-    for (int r = 0; r < n; ++r)
-        for (int c = 0; c < n; ++c)
-            state.Board(r, c).TileNumber = static_cast<qint16>(r * n + c + 1);
-    state.Board(n - 1, n - 1).IsBlank = true;
-    state.BlankRow = state.BlankCol = static_cast<qint16>(n - 1);
-    scrambleWalk(state, random);
-    return solver::positionOf(state);
+    Board board = Board::solved(n);
+    scrambleWalk(board, random);
+    return board;
 }
 
 double median(std::vector<double> values)
@@ -99,15 +92,15 @@ void measureSize(int n, int boards)
     SeededRandom random(20240 + static_cast<quint32>(n));
     std::vector<double> wall, cpu, clicks;
     for (int i = 0; i < boards; ++i) {
-        const solver::Position board = scrambled(n, random);
+        const Board board = scrambled(n, random);
         Timer timer;
-        const auto solution = n <= 4 ? solver::shortestSolution(board).value_or(std::vector<solver::Cell>{})
+        const auto solution = n <= 4 ? solver::shortestSolution(board).value_or(std::vector<Cell>{})
                                      : solver::quickSolution(board);
         wall.push_back(timer.wallMs());
         cpu.push_back(timer.cpuMs());
         clicks.push_back(double(solution.size()));
-        solver::Position check = board;
-        for (solver::Cell click : solution)
+        Board check = board;
+        for (Cell click : solution)
             check.click(click);
         if (!check.isSolved()) {
             std::printf("%dx%d board %d: solution does not solve it\n", n, n, i);
@@ -124,7 +117,7 @@ void measureSize(int n, int boards)
 // How long a search on the hardest 4 x 4 board takes to give up once told to.
 void measureCancel()
 {
-    const solver::Position hardest{4, {1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 4, 8, 12, 0}};
+    const Board hardest{4, {1, 5, 9, 13, 2, 6, 10, 14, 3, 7, 11, 15, 4, 8, 12, 0}};
     std::atomic<bool> cancel{false};
     std::thread search([&] { solver::fewestClicks(hardest, &cancel); });
     timespec pause{0, 300'000'000};

@@ -1,13 +1,13 @@
 // Start-up figures: process start to splash shown, StartProgram to main window shown, peak memory.
 // Runs itself as a child process so that loading the program is part of the first figure.
-#include "app/splash.h"
-#include "app/startup.h"
-#include "board/main_window.h"
-#include "platform/ini_settings_store.h"
-#include "platform/qt_message_boxes.h"
-#include "platform/qt_program_control.h"
-#include "platform/silent_devices.h"
-#include "platform/system_random.h"
+#include "ui/splash.h"
+#include "ui/startup.h"
+#include "ui/main_window.h"
+#include "adapters/ini_settings_store.h"
+#include "adapters/qt_message_boxes.h"
+#include "adapters/qt_program_control.h"
+#include "adapters/silent_devices.h"
+#include "adapters/system_random.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

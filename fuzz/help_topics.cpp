@@ -1,7 +1,7 @@
 // Fuzz target: the help page's contents and keyword index.
 #include "entry_points.h"
 
-#include "platform/help_window_topics.h"
+#include "core/files/help_topics.h"
 
 namespace fuzz {
 

@@ -1,7 +1,7 @@
 // Fuzz target: a player's picture file, header check and decode at the preview's size.
 #include "entry_points.h"
 
-#include "dialogs/picture_file.h"
+#include "core/files/picture_file.h"
 
 namespace fuzz {
 

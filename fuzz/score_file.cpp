@@ -1,7 +1,7 @@
 // Fuzz target: the top-score file reader.
 #include "entry_points.h"
 
-#include "scores/score_file.h"
+#include "core/scores/score_file.h"
 
 #include <QBuffer>
 

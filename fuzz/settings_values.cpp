@@ -1,7 +1,7 @@
 // Fuzz target: the three preferences as read back from a damaged or hand-edited settings file.
 #include "entry_points.h"
 
-#include "platform/ini_settings_store.h"
+#include "adapters/ini_settings_store.h"
 
 #include <QDir>
 #include <QFileInfo>

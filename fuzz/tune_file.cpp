@@ -1,8 +1,8 @@
 // Fuzz target: opening and starting the music file through the FluidSynth sequencer.
 #include "entry_points.h"
 
-#include "platform/audio_fluid_sequencer.h"
-#include "platform/audio_music_device.h"
+#include "audio/audio_fluid_sequencer.h"
+#include "audio/audio_music_device.h"
 
 #include <QFileInfo>
 #include <array>

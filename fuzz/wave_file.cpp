@@ -1,7 +1,7 @@
 // Fuzz target: decoding a sound effect file.
 #include "entry_points.h"
 
-#include "platform/audio_clip.h"
+#include "audio/audio_clip.h"
 
 namespace fuzz {
 

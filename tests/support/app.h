@@ -2,9 +2,9 @@
 // a player works its controls.
 #pragma once
 
-#include "board/main_window.h"
+#include "ui/main_window.h"
 #include "fakes.h"
-#include "platform/cell_view.h"
+#include "ui/cell_view.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -24,6 +24,22 @@ inline void chooseItem(QListWidget *list, const QString &text)
     QVERIFY2(items.size() == 1, qPrintable(text));
     list->scrollToItem(items[0]);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
+}
+
+// What the views show: picture names, "_" for a sunken view.
+inline QString viewText(const Form1 &w)
+{
+    const int n = w.session().board().n;
+    QStringList rows;
+    for (int r = 0; r < n; ++r) {
+        QStringList row;
+        for (int c = 0; c < n; ++c) {
+            const CellView *view = w.cellView(r, c);
+            row << (view->specialEffect() == SpecialEffect::Sunken ? QStringLiteral("_") : view->picture().name);
+        }
+        rows << row.join(' ');
+    }
+    return rows.join('|');
 }
 
 struct App {

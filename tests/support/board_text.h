@@ -1,38 +1,25 @@
-// Boards drawn as text for tests: "1 2 3|4 _ 5|7 8 6", "_" the empty cell ("_9": empty, still holding 9).
+// Boards drawn as text for tests: "1 2 3|4 _ 5|7 8 6", "_" the empty cell ("_9": empty, still showing 9).
 #pragma once
 
-#include "board/board_rules.h"
-#include "fakes.h"
+#include "core/board/board.h"
 
-#include <deque>
+#include <QtGui>
 #include <functional>
 
-// A model board with recording views, sized from the drawing.
-struct TestBoard {
-    GameState state;
-    std::deque<FakeTileView> views;  // a deque, so that adding a view never moves those the cells point at
-
-    explicit TestBoard(const QString &drawing)
-    {
-        const QStringList rows = drawing.split(QLatin1Char('|'));
-        const int n = int(rows.size());
-        state.LastRow = state.LastCol = qint16(n - 1);
-        state.Board.resize(n, n);
-        state.BackgroundPicture = Picture{QImage(4, 4, QImage::Format_RGB32), QStringLiteral("Empty")};
-        for (int r = 0; r < n; ++r)
-            for (int c = 0; c < n; ++c) {
-                const QString text = rows[r].split(QLatin1Char(' '), Qt::SkipEmptyParts).value(c);
-                BoardCell &cell = state.Board(r, c);
-                cell.Tile = &views.emplace_back();
-                cell.IsBlank = text.startsWith(QLatin1Char('_'));
-                cell.TileNumber = qint16(text.mid(cell.IsBlank ? 1 : 0).toInt());
-                cell.Tile->setPicture(cell.IsBlank ? state.BackgroundPicture : Picture{state.BackgroundPicture.image, text});
-                cell.Tile->setSpecialEffect(cell.IsBlank ? SpecialEffect::Sunken : SpecialEffect::Raised);
-                if (cell.IsBlank)
-                    std::tie(state.BlankRow, state.BlankCol) = std::pair(qint16(r), qint16(c));
-            }
+// A board from its drawing; the empty cell's record is where the drawing puts it.
+inline Board boardFrom(const QString &drawing)
+{
+    const QStringList rows = drawing.split(QLatin1Char('|'));
+    Board board = Board::solved(int(rows.size()));
+    for (int k = 0; k < board.n * board.n; ++k) {
+        const QString text = rows[k / board.n].split(QLatin1Char(' '), Qt::SkipEmptyParts).value(k % board.n);
+        board.tiles[size_t(k)] = text.startsWith(QLatin1Char('_')) ? 0 : text.toInt();
+        if (text.startsWith(QLatin1Char('_')))
+            std::tie(board.BlankRow, board.BlankCol) = std::pair(qint16(k / board.n), qint16(k % board.n));
     }
-};
+    board.lastPieceInGap = drawing.contains(QStringLiteral("_%1").arg(board.n * board.n));
+    return board;
+}
 
 inline QString drawBoard(int n, const std::function<QString(int, int)> &cellText)
 {
@@ -42,20 +29,11 @@ inline QString drawBoard(int n, const std::function<QString(int, int)> &cellText
     return rows.join(QLatin1Char('|'));
 }
 
-// The numbers in the model, "_" for the empty cell.
-inline QString boardText(const GameState &s)
+// The numbers on the board, "_" for the empty cell.
+inline QString boardText(const Board &board)
 {
-    return drawBoard(s.LastRow + 1, [&](int r, int c) {
-        return s.Board(r, c).IsBlank ? QStringLiteral("_") : QString::number(s.Board(r, c).TileNumber);
-    });
-}
-
-// What the views show: picture names, with "_" for a sunken view.
-inline QString viewText(const GameState &s)
-{
-    return drawBoard(s.LastRow + 1, [&](int r, int c) {
-        const TileView *view = s.Board(r, c).Tile;
-        return view->specialEffect() == SpecialEffect::Sunken ? QStringLiteral("_") : view->picture().name;
+    return drawBoard(board.n, [&](int r, int c) {
+        return board.at(r, c) ? QString::number(board.at(r, c)) : QStringLiteral("_");
     });
 }
 

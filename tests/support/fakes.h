@@ -1,41 +1,18 @@
 // Test stand-ins for everything the outside world provides.
 #pragma once
 
-#include "platform/help_viewer.h"
-#include "platform/message_boxes.h"
-#include "platform/music_device.h"
-#include "platform/platform.h"
-#include "platform/program_control.h"
-#include "platform/random_source.h"
-#include "platform/settings_store.h"
-#include "platform/tile_view.h"
-#include "platform/wave_player.h"
+#include "core/platform/help_viewer.h"
+#include "core/platform/message_boxes.h"
+#include "core/platform/music_device.h"
+#include "core/platform/platform.h"
+#include "core/platform/program_control.h"
+#include "core/platform/random_source.h"
+#include "core/platform/settings_store.h"
+#include "core/platform/wave_player.h"
 
 #include <QtCore>
 #include <functional>
 #include <vector>
-
-class FakeTileView : public TileView {
-public:
-    void setPicture(const Picture &p) override { m_picture = p; }
-    Picture picture() const override { return m_picture; }
-    void setSpecialEffect(SpecialEffect e) override { m_effect = e; }
-    SpecialEffect specialEffect() const override { return m_effect; }
-    void setBorderStyle(BorderStyle s) override { m_border = s; }
-    BorderStyle borderStyle() const override { return m_border; }
-    void setPictureAlignment(PictureAlignment a) override { m_alignment = a; }
-    PictureAlignment pictureAlignment() const override { return m_alignment; }
-    void setPictureSizeMode(PictureSizeMode m) override { m_sizeMode = m; }
-    PictureSizeMode pictureSizeMode() const override { return m_sizeMode; }
-
-private:
-    Picture m_picture;
-    // Values no set-up leaves behind, so a view that was never reset shows.
-    SpecialEffect m_effect = SpecialEffect(-1);
-    BorderStyle m_border = BorderStyle(-1);
-    PictureAlignment m_alignment = PictureAlignment(-1);
-    PictureSizeMode m_sizeMode = PictureSizeMode(-1);
-};
 
 // Gives the values it was handed, in order, then repeats the last one.
 class FakeRandom : public RandomSource {

@@ -1,16 +1,16 @@
 // Saves a picture of each of the game's windows, for looking at them and for the README.
 // Usage: tessary-screenshots <output folder>   (uses the media beside the game's executable)
 //        tessary-screenshots --icons <folder>   (the application icon in the theme sizes)
-#include "app/splash.h"
-#include "board/main_window.h"
-#include "app/about.h"
-#include "app/about_music.h"
-#include "dialogs/number_setup.h"
-#include "dialogs/picture_setup.h"
-#include "imagery/logo.h"
-#include "platform/help_window.h"
-#include "scores/top_scores_dialog.h"
-#include "platform/silent_devices.h"
+#include "ui/splash.h"
+#include "ui/main_window.h"
+#include "ui/about.h"
+#include "ui/about_music.h"
+#include "ui/number_setup.h"
+#include "ui/picture_setup.h"
+#include "core/imagery/logo.h"
+#include "ui/help_window.h"
+#include "ui/top_scores_dialog.h"
+#include "adapters/silent_devices.h"
 
 #include <QApplication>
 #include <QDir>
@@ -61,17 +61,17 @@ int main(int argc, char *argv[])
     save(&w, out, QStringLiteral("main-7x7-scrambled"));
 
     QImage cow(platform.file(QStringLiteral("cow.jpg")));
-    w.startGame(GameSetup::stockPicture(5, 5, cow.scaled(253, 253, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    w.session().startGame(GameSetup::stockPicture(5, 5, cow.scaled(253, 253, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
     w.NewGame_Click();
     save(&w, out, QStringLiteral("main-5x5-cow"));
     if (w.pictureBox())
         save(w.pictureBox(), out, QStringLiteral("picture-box"));
 
-    Setupfrm2 numbers(w);
+    Setupfrm2 numbers(w.session(), &w);
     save(&numbers, out, QStringLiteral("number-setup"));
-    SetUpFrm pictures(w);
+    SetUpFrm pictures(w.session(), &w);
     save(&pictures, out, QStringLiteral("picture-setup"));
-    TopScoresFrm scores(w.scores());
+    TopScoresFrm scores(w.session().scores());
     save(&scores, out, QStringLiteral("top-scores"));
     frmAbout about;
     save(&about, out, QStringLiteral("about"));

@@ -1,0 +1,42 @@
+// The three kinds of game a player can set up.
+#include "core/board/game_setup.h"
+
+#include <algorithm>
+
+namespace {
+int boardSide(int size)
+{
+    return std::clamp(size, SmallestBoard, LargestBoard);
+}
+} // namespace
+
+GameSetup GameSetup::numbers(int size)
+{
+    GameSetup setup;
+    setup.size = boardSide(size);
+    return setup;
+}
+
+GameSetup GameSetup::stockPicture(int size, int stock, const QImage &goal)
+{
+    const StockPicture &picture = StockPictures[std::clamp(stock, 0, StockPictureCount - 1)];
+    GameSetup setup;
+    setup.size = boardSide(size);
+    setup.kind = GameKind::Picture;
+    setup.goalPicture = goal;
+    setup.SkillLevel = picture.skillLevel;
+    setup.shownName = QString::fromLatin1(picture.caption);
+    return setup;
+}
+
+GameSetup GameSetup::customPicture(int size, const QImage &goal)
+{
+    GameSetup setup;
+    setup.size = boardSide(size);
+    setup.kind = GameKind::Picture;
+    setup.goalPicture = goal;
+    setup.SkillLevel = SkillCustom;
+    // A picture of the player's own has no list and no stock name; the option's caption names it.
+    setup.shownName = QStringLiteral("Custom");
+    return setup;
+}

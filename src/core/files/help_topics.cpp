@@ -1,0 +1,69 @@
+// Reading the contents and the keyword index out of a help page.
+#include "core/files/help_topics.h"
+
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
+#include <algorithm>
+
+namespace {
+constexpr auto Options = QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption;
+
+// Tags dropped and entities such as &amp; decoded.
+QString plainText(const QString &fragment)
+{
+    return QTextDocumentFragment::fromHtml(fragment).toPlainText().simplified();
+}
+
+// The id of a heading, from its own attributes or from an anchor inside it.
+QString headingAnchor(const QString &attributes, const QString &inner)
+{
+    static const QRegularExpression id(QStringLiteral(R"(\bid\s*=\s*["']([^"']+)["'])"), Options);
+    static const QRegularExpression named(QStringLiteral(R"(<a\b[^>]*\b(?:name|id)\s*=\s*["']([^"']+)["'])"), Options);
+    if (const auto m = id.match(attributes); m.hasMatch())
+        return m.captured(1);
+    if (const auto m = named.match(inner); m.hasMatch())
+        return m.captured(1);
+    return {};
+}
+
+QList<HelpTopic> readContents(const QString &html)
+{
+    static const QRegularExpression heading(QStringLiteral(R"(<h2\b([^>]*)>(.*?)</h2\s*>)"), Options);
+    QList<HelpTopic> contents;
+    for (auto it = heading.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        const QString anchor = headingAnchor(m.captured(1), m.captured(2));
+        const QString title = plainText(m.captured(2));
+        if (!anchor.isEmpty() && !title.isEmpty())
+            contents.append({title, anchor});
+    }
+    return contents;
+}
+
+QList<HelpTopic> readIndex(const QString &html)
+{
+    static const QRegularExpression list(
+        QStringLiteral(R"(<ul\b[^>]*\bclass\s*=\s*["']index["'][^>]*>(.*?)</ul\s*>)"), Options);
+    static const QRegularExpression link(
+        QStringLiteral(R"(<a\b[^>]*\bhref\s*=\s*["']#([^"']+)["'][^>]*>(.*?)</a\s*>)"), Options);
+    QList<HelpTopic> index;
+    for (auto lists = list.globalMatch(html); lists.hasNext();) {
+        const QString items = lists.next().captured(1);
+        for (auto it = link.globalMatch(items); it.hasNext();) {
+            const auto m = it.next();
+            const QString keyword = plainText(m.captured(2));
+            if (!keyword.isEmpty())
+                index.append({keyword, m.captured(1)});
+        }
+    }
+    std::stable_sort(index.begin(), index.end(), [](const HelpTopic &a, const HelpTopic &b) {
+        return a.title.compare(b.title, Qt::CaseInsensitive) < 0;
+    });
+    return index;
+}
+} // namespace
+
+HelpTopics readHelpTopics(const QString &html)
+{
+    return {readContents(html), readIndex(html)};
+}

@@ -1,0 +1,61 @@
+// Safe loading of picture files.
+#include "core/files/picture_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+namespace {
+PictureFile refused(const QString &why)
+{
+    return PictureFile{QImage(), QSize(), why};
+}
+
+bool sizeIsSane(QSize size)
+{
+    return size.width() > 0 && size.height() > 0 && size.width() <= MaxPictureSide
+        && size.height() <= MaxPictureSide && qint64(size.width()) * size.height() <= MaxPicturePixels;
+}
+
+// Readers that cannot decode at a reduced size need the whole picture in memory first.
+bool fitsInMemory(QImageReader &reader, QSize size)
+{
+    if (reader.supportsOption(QImageIOHandler::ScaledSize))
+        return true;
+    const qint64 limitBytes = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    return limitBytes <= 0 || qint64(size.width()) * size.height() * 4 <= limitBytes;
+}
+} // namespace
+
+PictureFile loadPictureFile(const QString &path, QSize shownSize)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return refused(QStringLiteral("The file no longer exists."));
+    // Only regular files: a directory is no picture, and opening a pipe would wait for ever.
+    if (!info.isFile())
+        return refused(QStringLiteral("It is not a picture file."));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refused(QStringLiteral("The file cannot be read: %1.").arg(file.errorString()));
+    if (file.size() == 0)
+        return refused(QStringLiteral("The file is empty."));
+
+    QImageReader reader(&file);
+    const QByteArray format = reader.format();
+    if (format != "bmp" && format != "jpeg" && format != "gif")
+        return refused(QStringLiteral("It is not a BMP, JPEG or GIF picture."));
+    const QSize size = reader.size();
+    if (!size.isValid())
+        return refused(QStringLiteral("The picture is damaged."));
+    if (!sizeIsSane(size) || !fitsInMemory(reader, size))
+        return refused(QStringLiteral("The picture is too large (%1 x %2 pixels).").arg(size.width()).arg(size.height()));
+
+    reader.setScaledSize(shownSize);
+    QImage image = reader.read();
+    if (image.isNull())
+        return refused(QStringLiteral("The picture is damaged (%1).").arg(reader.errorString()));
+    if (image.size() != shownSize)
+        image = image.scaled(shownSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return PictureFile{image, size, QString()};
+}

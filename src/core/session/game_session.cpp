@@ -1,0 +1,175 @@
+// The session's play: set-up, New Game and the scramble, clicks and keys, the count, the win and
+// the score check.
+#include "core/session/game_session.h"
+
+#include "core/platform/message_boxes.h"
+#include "core/platform/music_device.h"
+#include "core/platform/program_control.h"
+#include "core/scores/score_file.h"
+#include "core/scores/score_rules.h"
+
+GameSession::GameSession(const Platform &platform, QObject *parent)
+    : QObject(parent),
+      m_platform(platform),
+      m_scores(std::make_unique<ScoreBook>()),
+      m_userScoreFolder(userScoreFolder())
+{
+}
+
+void GameSession::Form_Load()
+{
+    if (!preferenceOn(m_platform.settings, Preference::StatusBar))
+        setPreference(Preference::StatusBar, false);
+    m_lastPictureFolder = m_platform.programFolder;
+    m_sound = preferenceOn(m_platform.settings, Preference::Sound);
+    m_music = preferenceOn(m_platform.settings, Preference::Music);
+    emit preferenceChanged(Preference::Sound, m_sound);
+    emit preferenceChanged(Preference::Music, m_music);
+
+    const ScoreFile file = scoreFile();
+    if (file.exists())
+        *m_scores = file.load();
+    else
+        CreateScoreFile();
+}
+
+void GameSession::startGame(const GameSetup &setup)
+{
+    m_setup = setup;
+    setUpBoard(setup.size);
+}
+
+void GameSession::setUpBoard(int n)
+{
+    abandonFewestClicks();
+    m_setup.size = n;
+    m_board = Board::solved(n);
+    m_won = false;
+    emit setUpChanged();
+    emit boardChanged();
+}
+
+void GameSession::NewGame_Click()
+{
+    m_clickCount = 0;
+    m_hintUsed = false;
+    m_won = false;
+    Scrambleboard();
+    startFewestClicks();
+    m_takesClicks = true;
+    emit clicksChanged();
+    emit newGameStarted();
+    emit boardChanged();
+}
+
+void GameSession::Scrambleboard()
+{
+    scrambleWalk(m_board, m_platform.random);
+}
+
+void GameSession::cellClicked(Cell cell)
+{
+    if (!m_takesClicks || !m_board.contains(cell) || !MoveTile(m_board, cell))
+        return;
+    emit boardChanged();
+    playSound(QStringLiteral("change.wav"), WavePlayer::Mode::Async);
+    CountClick();
+    if (Winner(m_board))
+        CelebrateWin();
+}
+
+void GameSession::arrowKey(ArrowKey key)
+{
+    if (!m_takesClicks)
+        return;
+    if (const auto cell = cellForArrowKey(m_board, key))
+        cellClicked(*cell);
+}
+
+void GameSession::CountClick()
+{
+    ++m_clickCount;
+    emit clicksChanged();
+}
+
+void GameSession::CelebrateWin()
+{
+    m_won = true;
+    emit boardChanged();
+    if (m_sound) {
+        playSound(QStringLiteral("pop.wav"), WavePlayer::Mode::Sync);
+        // The program may have been told to end while the pop played; a new record is still kept.
+        if (m_ending) {
+            CheckHighScore();
+            return;
+        }
+        playSound(QStringLiteral("gling.wav"), WavePlayer::Mode::Async);
+    }
+    m_takesClicks = false;
+    emit boardChanged();
+    CheckHighScore();
+}
+
+void GameSession::playSound(const QString &name, WavePlayer::Mode mode)
+{
+    if (m_sound)
+        m_platform.waves.play(m_platform.file(name), mode);
+}
+
+ScoreFile GameSession::scoreFile() const
+{
+    return ScoreFile(m_platform.programFolder, m_userScoreFolder);
+}
+
+void GameSession::CreateScoreFile()
+{
+    *m_scores = ScoreBook::empty();
+    SaveScores();
+}
+
+void GameSession::SaveScores()
+{
+    const ScoreFile::SaveResult result = scoreFile().save(*m_scores);
+    // The records stay in memory for this run either way; the player hears about it once.
+    if (result.ok() || m_scoreSaveWarned)
+        return;
+    m_scoreSaveWarned = true;
+    m_platform.messages.show(
+        QStringLiteral("The top scores cannot be saved, so new records last only until Tessary "
+                       "closes. Tessary tried to write them to:\n")
+        + result.tried.join(QLatin1Char('\n')));
+}
+
+void GameSession::CheckHighScore()
+{
+    // A game won with a hint is not ranked, as a game on a picture of one's own is not.
+    if (m_hintUsed)
+        return;
+    if (!recordTopScore(*m_scores, scoreFile(), m_setup.SkillLevel, m_board.n, m_clickCount))
+        return;
+    if (m_ending)
+        SaveScores();
+    else
+        AnnounceTopScore();
+}
+
+void GameSession::AnnounceTopScore()
+{
+    m_platform.messages.show(QStringLiteral("You got a new top score for this board!"));
+    SaveScores();
+}
+
+void GameSession::refreshScores()
+{
+    scoreFile().refresh(*m_scores);
+}
+
+void GameSession::Form_QueryUnload()
+{
+    if (m_ending)
+        return;
+    m_ending = true;
+    abandonFewestClicks();
+    m_platform.music.command(QStringLiteral("close"));
+    m_platform.program.end();
+}

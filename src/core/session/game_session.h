@@ -1,0 +1,117 @@
+// The game in play without a window: set-up, New Game, clicks, the count, the win, the score check,
+// the fewest clicks and the hint, the preferences and the music they decide.
+#pragma once
+
+#include "core/board/board.h"
+#include "core/board/game_setup.h"
+#include "core/platform/platform.h"
+#include "core/platform/wave_player.h"
+#include "core/prefs/preferences.h"
+#include "core/scores/score_book.h"
+
+#include <QObject>
+#include <QThreadPool>
+#include <atomic>
+#include <memory>
+#include <optional>
+
+class ScoreFile;
+
+Q_DECLARE_METATYPE(Cell)
+
+class GameSession : public QObject {
+    Q_OBJECT
+public:
+    explicit GameSession(const Platform &platform, QObject *parent = nullptr);
+    ~GameSession() override;
+
+    const Platform &platform() const { return m_platform; }
+    const GameSetup &setup() const { return m_setup; }
+    const Board &board() const { return m_board; }
+    qint32 ClickCount() const { return m_clickCount; }
+    // False before the first New Game and after a win: clicks and keys do nothing.
+    bool takesClicks() const { return m_takesClicks; }
+    // After a win the empty cell shows the last piece again.
+    bool lastPieceShown() const { return m_board.lastPieceInGap || m_won; }
+    bool hintUsed() const { return m_hintUsed; }
+    // Known for 3 x 3 and 4 x 4 scrambles once the background search has finished.
+    std::optional<int> fewestClicks() const;
+    const ScoreBook &scores() const { return *m_scores; }
+    bool preference(Preference preference) const;
+
+    // Start-up: the stored preferences, then the score file (created when there is none).
+    void Form_Load();
+    // Opens the tune and plays it when the Music preference is on.
+    void startMusic();
+    // Every 1000 ms from the music device: starts the piece again once it has ended.
+    void MMControl1_StatusUpdate();
+    // Stores a preference and does what it decides; a preference already so does nothing at all.
+    void setPreference(Preference preference, bool on);
+
+    // The game `setup`, all of it at once, in solved order. Neither the count nor whether the
+    // board takes clicks changes.
+    void startGame(const GameSetup &setup);
+    // The game in play at another size.
+    void setUpBoard(int n);
+    void NewGame_Click();
+    // A click on cell (row, col); off the board, on the empty cell or off its lines: nothing.
+    void cellClicked(Cell cell);
+    void arrowKey(ArrowKey key);
+    // The tile to click next; the game is then not ranked. Nothing while the board takes no clicks.
+    std::optional<Cell> showHint();
+    // Takes the score file as it is now, records of other copies of the game included.
+    void refreshScores();
+
+    QString lastPictureFolder() const { return m_lastPictureFolder; }
+    void rememberPictureFolder(const QString &folder) { m_lastPictureFolder = folder; }
+
+    // The program ends: no more searching, the music closed. A win being celebrated keeps its
+    // record without a word.
+    void Form_QueryUnload();
+
+signals:
+    void setUpChanged();
+    void boardChanged();
+    void clicksChanged();
+    void newGameStarted();
+    void fewestClicksChanged();
+    void hintShown(Cell cell);
+    void preferenceChanged(Preference preference, bool on);
+
+private:
+    void Scrambleboard();
+    void CountClick();
+    void CelebrateWin();
+    void CheckHighScore();
+    void AnnounceTopScore();
+    void CreateScoreFile();
+    void SaveScores();
+    ScoreFile scoreFile() const;
+    void playSound(const QString &name, WavePlayer::Mode mode);
+    void startFewestClicks();
+    void abandonFewestClicks();
+    void fewestClicksFound(quint64 generation, const std::vector<Cell> &clicks);
+    std::optional<Cell> hintedClick() const;
+
+    Platform m_platform;
+    GameSetup m_setup;
+    Board m_board = Board::solved(4);
+    qint32 m_clickCount = 0;
+    bool m_takesClicks = false;
+    bool m_won = false;
+    bool m_hintUsed = false;  // a game helped by a hint is not ranked
+    bool m_ending = false;
+    bool m_music = true;
+    bool m_sound = true;
+    bool m_statusBar = true;
+    std::unique_ptr<ScoreBook> m_scores;
+    QString m_userScoreFolder;       // where scores go when the program's folder cannot be written
+    bool m_scoreSaveWarned = false;  // the player is told only once that scores cannot be saved
+    QString m_lastPictureFolder;
+    // The fewest clicks of the scramble in play, worked out off the UI thread.
+    QThreadPool m_solverPool;
+    std::shared_ptr<std::atomic<bool>> m_solveCancel;
+    quint64 m_solveGeneration = 0;  // a result of an abandoned scramble comes back with an older one
+    Board m_scramble;
+    std::optional<std::vector<Cell>> m_shortest;  // from m_scramble, once known
+};

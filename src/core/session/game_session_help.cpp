@@ -1,0 +1,137 @@
+// The session's help and preferences: the fewest clicks worked out in the background, the hint,
+// the three preferences and the looping music.
+#include "core/session/game_session.h"
+
+#include "core/platform/music_device.h"
+#include "core/solver/solver.h"
+
+GameSession::~GameSession()
+{
+    // The search notices the flag within milliseconds, so this wait is short.
+    abandonFewestClicks();
+    m_solverPool.waitForDone();
+}
+
+std::optional<int> GameSession::fewestClicks() const
+{
+    if (!m_shortest)
+        return std::nullopt;
+    return static_cast<int>(m_shortest->size());
+}
+
+// Only 3 x 3 and 4 x 4 boards have a proven fewest count; the search can take seconds on 4 x 4.
+void GameSession::startFewestClicks()
+{
+    abandonFewestClicks();
+    m_scramble = m_board;
+    if (m_scramble.n != 3 && m_scramble.n != 4)
+        return;
+    m_solverPool.setMaxThreadCount(1);
+    m_solveCancel = std::make_shared<std::atomic<bool>>(false);
+    m_solverPool.start(
+        [this, cancel = m_solveCancel, generation = m_solveGeneration, scramble = m_scramble] {
+            const auto clicks = solver::shortestSolution(scramble, cancel.get());
+            if (!clicks || cancel->load())
+                return;
+            QMetaObject::invokeMethod(
+                this, [this, generation, found = *clicks] { fewestClicksFound(generation, found); },
+                Qt::QueuedConnection);
+        });
+}
+
+void GameSession::abandonFewestClicks()
+{
+    if (m_solveCancel)
+        m_solveCancel->store(true);
+    m_solveCancel.reset();
+    ++m_solveGeneration;
+    if (m_shortest) {
+        m_shortest.reset();
+        emit fewestClicksChanged();
+    }
+}
+
+void GameSession::fewestClicksFound(quint64 generation, const std::vector<Cell> &clicks)
+{
+    if (generation != m_solveGeneration)
+        return;
+    m_shortest = clicks;
+    emit fewestClicksChanged();
+}
+
+// The known shortest way while the player is on it; otherwise a fresh answer that never keeps the
+// window waiting: the shortest search on 3 x 3 takes milliseconds, on 4 x 4 it may take seconds.
+std::optional<Cell> GameSession::hintedClick() const
+{
+    Board along = m_scramble;
+    for (const Cell &click : m_shortest.value_or(std::vector<Cell>{})) {
+        if (along == m_board)
+            return click;
+        along.click(click);
+    }
+    if (m_board.n == 3)
+        return solver::nextClick(m_board);
+    const std::vector<Cell> quick = solver::quickSolution(m_board);
+    if (quick.empty())
+        return std::nullopt;
+    return quick.front();
+}
+
+std::optional<Cell> GameSession::showHint()
+{
+    if (!m_takesClicks)
+        return std::nullopt;
+    const auto click = hintedClick();
+    if (!click)
+        return std::nullopt;
+    m_hintUsed = true;
+    emit hintShown(*click);
+    return click;
+}
+
+bool GameSession::preference(Preference preference) const
+{
+    switch (preference) {
+    case Preference::Music: return m_music;
+    case Preference::Sound: return m_sound;
+    case Preference::StatusBar: return m_statusBar;
+    }
+    return false;
+}
+
+// The music's device command goes before the setting is stored.
+void GameSession::setPreference(Preference preference, bool on)
+{
+    bool &value = preference == Preference::Music   ? m_music
+                  : preference == Preference::Sound ? m_sound
+                                                    : m_statusBar;
+    if (value == on)
+        return;
+    value = on;
+    if (preference == Preference::Music)
+        m_platform.music.command(on ? QStringLiteral("play") : QStringLiteral("stop"));
+    storePreference(m_platform.settings, preference, on);
+    emit preferenceChanged(preference, on);
+}
+
+void GameSession::startMusic()
+{
+    m_platform.music.setFileName(m_platform.file(QStringLiteral("fallmorn.mid")));
+    m_platform.music.setStatusUpdate([this] { MMControl1_StatusUpdate(); });
+    m_platform.music.command(QStringLiteral("open"));
+    if (m_music)
+        m_platform.music.command(QStringLiteral("play"));
+}
+
+void GameSession::MMControl1_StatusUpdate()
+{
+    const qint32 position = m_platform.music.position();
+    const qint32 length = m_platform.music.length();
+    // A length of 0 means the device does not know it yet (or has no piece): nothing to loop.
+    if (length > 0 && position >= length) {
+        m_platform.music.command(QStringLiteral("next"));
+        // Switched off just as the piece ended: rewind, but do not start it against the choice.
+        if (m_music)
+            m_platform.music.command(QStringLiteral("play"));
+    }
+}

@@ -1,9 +1,0 @@
-// Ends the program: every window goes, the event loop ends.
-#pragma once
-
-#include "platform/program_control.h"
-
-class QtProgramControl : public ProgramControl {
-public:
-    void end() override;
-};

@@ -1,0 +1,225 @@
+// Form1's frame: menus, board area, status bar, window sizing and shut-down.
+#include "ui/main_window.h"
+
+#include "core/board/board_geometry.h"
+#include "ui/picture_box.h"
+#include "ui/cell_view.h"
+#include "ui/window_placement.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+
+Form1::Form1(const Platform &platform, QWidget *parent)
+    : QMainWindow(parent), m_session(platform)
+{
+    setObjectName(QStringLiteral("Form1"));
+    // The caption is the product name and one space, as players have always seen it.
+    setWindowTitle(QStringLiteral("Tessary "));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(pal);
+    buildMenus();
+    buildBoardArea();
+    buildStatusBar();
+    connectSession();
+    centreOnFirstShow(*this);
+}
+
+namespace {
+// One row per menu, entry or separator, in menu order. A row with a caption and no handler is a
+// menu of its own; a row without a caption is a separator.
+struct MenuRow {
+    const char *parent;  // the menu it goes in; "" for the menu bar
+    const char *name;
+    const char *caption;
+    void (Form1::*handler)() = nullptr;
+    bool checkable = false;
+};
+
+const MenuRow MenuRows[] = {
+    {"", "FileMenu", "&File"},
+    {"FileMenu", "NewGame", "New Game", &Form1::NewGame_Click},
+    {"FileMenu", "b1", nullptr},
+    {"FileMenu", "prefs", "Preferences"},
+    {"prefs", "MusicMenu", "Music"},
+    {"MusicMenu", "MusicOn", "On", &Form1::MusicOn_Click, true},
+    {"MusicMenu", "MusicOff", "Off", &Form1::MusicOff_Click, true},
+    {"prefs", "SoundMenu", "Sound"},
+    {"SoundMenu", "SoundOn", "On", &Form1::SoundOn_Click, true},
+    {"SoundMenu", "SoundOff", "Off", &Form1::SoundOff_Click, true},
+    {"prefs", "StatusBar", "Status Bar"},
+    {"StatusBar", "BarOn", "On", &Form1::BarOn_Click, true},
+    {"StatusBar", "BarOff", "Off", &Form1::BarOff_Click, true},
+    {"FileMenu", "b3", nullptr},
+    {"FileMenu", "ShowPicBox", "Show Picture Box", &Form1::ShowPicBox_Click},
+    {"FileMenu", "b9", nullptr},
+    {"FileMenu", "TopScores", "Top Scores", &Form1::TopScores_Click},
+    {"FileMenu", "b12", nullptr},
+    {"FileMenu", "ExitGame", "Exit", &Form1::ExitGame_Click},
+    {"", "GameMenu", "&Game"},
+    {"GameMenu", "Numbers", "Numbers", &Form1::Numbers_Click, true},
+    {"GameMenu", "b5", nullptr},
+    {"GameMenu", "Pictures", "Pictures", &Form1::Pictures_Click, true},
+    {"", "HelpMenu", "&Help"},
+    {"HelpMenu", "HelpMe", "Help", &Form1::HelpMe_Click},
+    {"HelpMenu", "b6", nullptr},
+    {"HelpMenu", "AboutMe", "About Tessary", &Form1::AboutMe_Click},
+    {"HelpMenu", "b7", nullptr},
+    {"HelpMenu", "AboutMusic", "About The Music", &Form1::AboutMusic_Click},
+};
+} // namespace
+
+void Form1::buildMenus()
+{
+    QHash<QString, QMenu *> menus;
+    for (const MenuRow &row : MenuRows) {
+        const QString name = QString::fromLatin1(row.name);
+        QMenu *parent = menus.value(QString::fromLatin1(row.parent));
+        if (!row.caption) {
+            parent->addSeparator()->setObjectName(name);
+        } else if (!row.handler) {
+            QMenu *menu = parent ? parent->addMenu(QString::fromLatin1(row.caption))
+                                 : menuBar()->addMenu(QString::fromLatin1(row.caption));
+            menu->setObjectName(name);
+            menu->menuAction()->setObjectName(name);
+            menus.insert(name, menu);
+        } else {
+            QAction *action = parent->addAction(QString::fromLatin1(row.caption));
+            action->setObjectName(name);
+            action->setCheckable(row.checkable);
+            m_menuEntries.insert(name, action);
+            // A checkable entry flips its own mark before `triggered`; the handlers decide the
+            // marks themselves, so the flip is undone first.
+            connect(action, &QAction::triggered, this, [this, action, handler = row.handler] {
+                if (action->isCheckable()) {
+                    const QSignalBlocker block(action);
+                    action->setChecked(!action->isChecked());
+                }
+                (this->*handler)();
+            });
+        }
+    }
+    setChecked(QStringLiteral("BarOn"), true);
+    setChecked(QStringLiteral("Numbers"), true);
+}
+
+void Form1::buildBoardArea()
+{
+    auto *frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setLineWidth(BoardBorderPixels);
+    m_picture1 = frame;
+    m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture1->setAutoFillBackground(true);
+    // The views live inside the border; those beyond the board are cut off by this inner area.
+    m_cellArea = new QWidget(m_picture1);
+    m_cellArea->setObjectName(QStringLiteral("CellArea"));
+    for (int r = 0; r < ViewGridSide; ++r) {
+        for (int c = 0; c < ViewGridSide; ++c) {
+            auto *view = new CellView(m_cellArea);
+            view->setObjectName(QStringLiteral("Row%1_%2").arg(r + 1).arg(c));
+            view->setGeometry(twipsToPixels(CellLeftStep * c), twipsToPixels(CellTopStep * r),
+                              twipsToPixels(CellWidth), twipsToPixels(CellHeight));
+            connect(view, &CellView::clicked, this, [this, r, c] { m_session.cellClicked({r, c}); });
+            m_cells[static_cast<size_t>(r)][static_cast<size_t>(c)] = view;
+        }
+    }
+    // No clicks until the first New Game.
+    m_picture1->setEnabled(false);
+    setCentralWidget(m_picture1);
+}
+
+void Form1::buildStatusBar()
+{
+    m_statusBar1 = new QStatusBar(this);
+    m_statusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    m_statusBar1->setSizeGripEnabled(false);
+    const char *initial[3] = {"3x3", "N/A", "# Clicks"};
+    const int stretch[3] = {2, 2, 3};
+    for (int i = 0; i < 3; ++i) {
+        m_panels[i] = new QLabel(QString::fromLatin1(initial[i]), m_statusBar1);
+        m_panels[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
+        m_panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_panels[i]->setAccessibleName(m_panels[i]->text());
+        m_panels[i]->setMinimumWidth(10);
+        m_statusBar1->addWidget(m_panels[i], stretch[i]);
+    }
+    setStatusBar(m_statusBar1);
+}
+
+QAction *Form1::menuEntry(const QString &name) const
+{
+    return m_menuEntries.value(name);
+}
+
+bool Form1::isChecked(const QString &name) const
+{
+    const QAction *action = menuEntry(name);
+    return action && action->isChecked();
+}
+
+void Form1::setChecked(const QString &name, bool checked)
+{
+    if (QAction *action = menuEntry(name))
+        action->setChecked(checked);
+}
+
+QString Form1::panelText(StatusPanel panel) const
+{
+    return m_panels[static_cast<int>(panel) - 1]->text();
+}
+
+void Form1::setPanelText(StatusPanel panel, const QString &text)
+{
+    QLabel *label = m_panels[static_cast<int>(panel) - 1];
+    label->setText(text);
+    label->setAccessibleName(text);
+}
+
+CellView *Form1::cellView(int row, int col) const
+{
+    return m_cells[static_cast<size_t>(row)][static_cast<size_t>(col)];
+}
+
+PicFrm &Form1::picFrm()
+{
+    if (!m_picFrm)
+        m_picFrm = std::make_unique<PicFrm>(devicePixelRatioF());
+    return *m_picFrm;
+}
+
+int Form1::statusBarHeightTwips() const
+{
+    return m_statusBar1->sizeHint().height() * TwipsPerPixel;
+}
+
+// The outer size includes a frame allowance (120 twips wide, the size's extra height); what is
+// left is the board area and the status bar, and the menu bar sits above them.
+void Form1::setOuterSize(int widthTwips, int heightTwips)
+{
+    m_outerTwips = QSize(widthTwips, heightTwips);
+    const int clientWidth = twipsToPixels(widthTwips - FrameWidthAllowance);
+    const int menuHeight = menuBar()->heightForWidth(clientWidth) > 0 ? menuBar()->heightForWidth(clientWidth)
+                                                                      : menuBar()->sizeHint().height();
+    const int clientHeight = twipsToPixels(heightTwips - m_extraHeightTwips) + menuHeight;
+    setFixedSize(clientWidth, clientHeight);
+}
+
+void Form1::ExitGame_Click()
+{
+    close();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (m_closing)
+        return;
+    m_closing = true;
+    m_picFrm.reset();
+    m_session.Form_QueryUnload();
+}

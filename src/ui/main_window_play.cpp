@@ -1,0 +1,147 @@
+// Form1's board: the window fitted to the board in play, the cells drawn from the session's board,
+// keys forwarded, and the Picture Box beside a picture game.
+#include "ui/main_window.h"
+
+#include "core/board/board_geometry.h"
+#include "core/imagery/picture_clip.h"
+#include "ui/cell_view.h"
+#include "ui/window_placement.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+void Form1::connectSession()
+{
+    connect(&m_session, &GameSession::setUpChanged, this, &Form1::showSetUp);
+    connect(&m_session, &GameSession::boardChanged, this, &Form1::showBoard);
+    connect(&m_session, &GameSession::clicksChanged, this, [this] {
+        setPanelText(StatusPanel::Clicks,
+                     QString::number(m_session.ClickCount()) + QStringLiteral(" Clicks"));
+    });
+    connect(&m_session, &GameSession::newGameStarted, this, &Form1::showNewGame);
+    connect(&m_session, &GameSession::fewestClicksChanged, this, &Form1::showFewestClicks);
+    connect(&m_session, &GameSession::hintShown, this, &Form1::showHint);
+    connect(&m_session, &GameSession::preferenceChanged, this, &Form1::showPreference);
+}
+
+// A new set-up: the board area and window fitted to its size, its pictures, its name.
+void Form1::showSetUp()
+{
+    const GameSetup &setup = m_session.setup();
+    const int n = setup.size;
+    m_tilePictures.clear();
+    if (setup.picturesGame())
+        m_tilePictures = cutPicture(setup.goalPicture, n);
+    Initialize_Board();
+
+    const BoardSizeInfo &info = boardSizeInfo(n);
+    const CellView *first = cellView(0, 0);
+    const WindowTwips w = windowTwips(n, !isChecked(QStringLiteral("BarOff")), statusBarHeightTwips(),
+                                      first->width() * TwipsPerPixel,
+                                      first->height() * TwipsPerPixel);
+    m_picture1->setFixedSize(twipsToPixels(w.boardWidth), twipsToPixels(w.boardHeight));
+    m_cellArea->setGeometry(m_picture1->contentsRect());
+    m_extraHeightTwips = info.extraWindowHeight;
+    setOuterSize(w.outerWidth, w.outerHeight);
+    setPanelText(StatusPanel::BoardSize, QString::fromLatin1(info.panelText));
+    setPanelText(StatusPanel::PictureName, setup.shownName);
+    // An open Picture Box must not go on showing the picture of the game before.
+    if (m_form2) {
+        if (setup.picturesGame())
+            m_form2->setPicture(setup.goalPicture);
+        else
+            m_form2->close();
+    }
+    showGameInPlay();
+}
+
+// Every view, on the board or not: centred, flat, single line, no picture; stretched in a picture game.
+void Form1::Initialize_Board()
+{
+    const bool pictures = m_session.setup().picturesGame();
+    for (const auto &row : m_cells) {
+        for (CellView *view : row) {
+            view->setPictureAlignment(PictureAlignment::Centred);
+            view->setSpecialEffect(SpecialEffect::Flat);
+            view->setBorderStyle(BorderStyle::SingleLine);
+            view->setPictureSizeMode(pictures ? PictureSizeMode::Stretch : PictureSizeMode::Clip);
+            view->setPicture(Picture{});
+        }
+    }
+}
+
+// Each cell shows its piece, raised, and the empty cell the wood grain, sunken; set up or just won,
+// the empty cell shows the last piece.
+void Form1::showBoard()
+{
+    endHint();
+    const Board &board = m_session.board();
+    for (int r = 0; r < board.n; ++r) {
+        for (int c = 0; c < board.n; ++c) {
+            int piece = board.at(r, c);
+            if (piece == 0 && m_session.lastPieceShown())
+                piece = board.n * board.n;
+            CellView *view = cellView(r, c);
+            view->setPicture(piece ? piecePicture(piece) : picFrm().Image3());
+            view->setSpecialEffect(piece ? SpecialEffect::Raised : SpecialEffect::Sunken);
+        }
+    }
+    m_picture1->setEnabled(m_session.takesClicks());
+}
+
+// A picture game without pieces shows number pictures instead.
+const Picture &Form1::piecePicture(int piece)
+{
+    const size_t index = static_cast<size_t>(piece - 1);
+    if (index < m_tilePictures.size() && !m_tilePictures[index].isNull())
+        return m_tilePictures[index];
+    return picFrm().NumPic(piece - 1);
+}
+
+void Form1::showNewGame()
+{
+    if (m_session.setup().picturesGame())
+        showGoalPicture();
+    else if (m_form2)
+        m_form2->close();
+}
+
+void Form1::ShowPicBox_Click()
+{
+    if (m_session.setup().picturesGame())
+        showGoalPicture();
+}
+
+// The Picture Box with the goal picture of the game in play.
+void Form1::showGoalPicture()
+{
+    if (!m_form2)
+        m_form2 = new Form2(this);
+    m_form2->setPicture(m_session.setup().goalPicture);
+    // A Picture Box the player had minimised comes back into view.
+    m_form2->showNormal();
+    m_form2->raise();
+}
+
+// H shows a hint. Arrow keys slide the tile next to the empty cell into it, as a click on that
+// tile would.
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    static const std::pair<int, ArrowKey> Keys[] = {{Qt::Key_Up, ArrowKey::Up},
+                                                    {Qt::Key_Down, ArrowKey::Down},
+                                                    {Qt::Key_Left, ArrowKey::Left},
+                                                    {Qt::Key_Right, ArrowKey::Right}};
+    if (event->key() == Qt::Key_H) {
+        m_session.showHint();
+        event->accept();
+        return;
+    }
+    for (const auto &[qtKey, arrow] : Keys) {
+        if (event->key() == qtKey) {
+            m_session.arrowKey(arrow);
+            event->accept();
+            return;
+        }
+    }
+    QMainWindow::keyPressEvent(event);
+}

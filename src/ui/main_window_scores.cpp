@@ -1,0 +1,14 @@
+// Form1's Top Scores dialog.
+#include "ui/main_window.h"
+
+#include "ui/top_scores_dialog.h"
+
+// Modal, yet it returns at once: the dialog deletes itself when closed, so each opening is fresh.
+// It shows the file as it is now, records of other copies of the game included.
+void Form1::TopScores_Click()
+{
+    m_session.refreshScores();
+    auto *dialog = new TopScoresFrm(m_session.scores(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}

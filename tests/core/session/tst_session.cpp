@@ -1,0 +1,415 @@
+// The game session without a window: New Game, clicks and keys, the count, the win and its score
+// check, the fewest clicks and the hint, the preferences and the music.
+#include "adapters/ini_settings_store.h"
+#include "board_text.h"
+#include "core/scores/score_file.h"
+#include "core/session/game_session.h"
+#include "fakes.h"
+#include "file_size_limit.h"
+
+#include <QtTest>
+
+namespace {
+// After New Game with every draw "up", the gap climbs from the bottom-right to the top.
+const QString Scrambled = QStringLiteral("1 2 3 _|5 6 7 4|9 10 11 8|13 14 15 12");
+const QString Solved = QStringLiteral("1 2 3 4|5 6 7 8|9 10 11 12|13 14 15 _");
+const QString TopScore = QStringLiteral("You got a new top score for this board!");
+const QString Slid = QStringLiteral("change.wav async");
+const QStringList Won{Slid, "pop.wav sync", "gling.wav async"};
+const QByteArray EmptyLine(" 9999 \r\n");
+
+// What the player meets after some input.
+struct Met {
+    int clicks = 0;
+    QString board;
+    bool lastPieceShown = false;
+    bool takesClicks = false;
+    QStringList sounds;
+    QStringList messages;
+    friend bool operator==(const Met &, const Met &) = default;
+};
+
+// Notes how many settings had been written when each command arrived.
+struct OrderedMusic : FakeMusic {
+    explicit OrderedMusic(const MemorySettings &settings) : settings(settings) {}
+    void command(const QString &c) override
+    {
+        FakeMusic::command(c);
+        writesBefore << settings.writes.size();
+    }
+    const MemorySettings &settings;
+    QList<qsizetype> writesBefore;
+};
+
+// A started session on fakes: preferences and score file loaded, the 4 x 4 numbers board.
+struct Game {
+    Fakes fakes;
+    GameSession s{fakes.platform()};
+
+    Game()
+    {
+        s.Form_Load();
+        s.setUpBoard(4);
+    }
+    // "row,col" clicks a cell; "NewGame", "SoundOff", "Set5" and arrow key names do what they say.
+    void play(const QString &inputs)
+    {
+        static const QHash<QString, ArrowKey> Keys{{"Up", ArrowKey::Up},
+                                                   {"Down", ArrowKey::Down},
+                                                   {"Left", ArrowKey::Left},
+                                                   {"Right", ArrowKey::Right}};
+        for (const QString &input : inputs.split(' ', Qt::SkipEmptyParts)) {
+            if (input.contains(','))
+                s.cellClicked({input.section(',', 0, 0).toInt(), input.section(',', 1).toInt()});
+            else if (input == "NewGame")
+                s.NewGame_Click();
+            else if (input == "SoundOff")
+                s.setPreference(Preference::Sound, false);
+            else if (input.startsWith("Set"))
+                s.setUpBoard(input.mid(3).toInt());
+            else
+                s.arrowKey(Keys.value(input));
+        }
+    }
+    Met met() const
+    {
+        return {s.ClickCount(),   boardText(s.board()),  s.lastPieceShown(),
+                s.takesClicks(), fakes.waves.played, fakes.messages.shown};
+    }
+    QByteArray scoreBytes() const { return fileBytes(fakes.folder.filePath("Hsl.hsf")); }
+};
+} // namespace
+
+Q_DECLARE_METATYPE(Met)
+
+namespace QTest {
+template <> char *toString(const Met &m)
+{
+    return qstrdup(QStringLiteral("clicks %1, board \"%2\", last piece shown %3, takes clicks %4, "
+                                  "sounds [%5], messages [%6]")
+                       .arg(m.clicks)
+                       .arg(m.board)
+                       .arg(m.lastPieceShown)
+                       .arg(m.takesClicks)
+                       .arg(m.sounds.join(", "), m.messages.join(", "))
+                       .toUtf8());
+}
+} // namespace QTest
+
+class TestSession : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_home;
+
+private slots:
+    void initTestCase()
+    {
+        // The user's data folder of this run lives in a temporary home of its own.
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        QStandardPaths::setTestModeEnabled(true);
+    }
+    void init() { QDir(userScoreFolder()).removeRecursively(); }
+
+    void play_data()
+    {
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<Met>("met");
+        const QString left3 = QStringLiteral("_ 1 2 3|5 6 7 4|9 10 11 8|13 14 15 12");
+        const QString left1 = QStringLiteral("1 2 _ 3|5 6 7 4|9 10 11 8|13 14 15 12");
+        const QString right1 = QStringLiteral("1 2 3 4|5 6 7 8|9 10 11 12|13 14 _ 15");
+        const Met untouched{0, Scrambled, false, true, {}, {}};
+        const Met solved{1, Solved, true, false, Won, {TopScore}};
+        QTest::newRow("nothing moves before New Game")
+            << "3,2 Right" << Met{0, Solved, true, false, {}, {}};
+        QTest::newRow("New Game") << "NewGame" << untouched;
+        // The empty cell, a cell off both lines, a cell below the board, a column outside it.
+        QTest::newRow("clicks that move nothing") << "NewGame 0,3 3,0 4,3 0,5" << untouched;
+        QTest::newRow("key with nothing above the gap") << "NewGame Down" << untouched;
+        QTest::newRow("three tiles in the row")
+            << "NewGame 0,0" << Met{1, left3, false, true, {Slid}, {}};
+        // New Game scrambles the arrangement in play further, and the count starts again.
+        QTest::newRow("New Game again")
+            << "NewGame 0,0 NewGame" << Met{0, left3, false, true, {Slid}, {}};
+        QTest::newRow("key: left tile slides")
+            << "NewGame Right" << Met{1, left1, false, true, {Slid}, {}};
+        QTest::newRow("the solving move") << "NewGame 3,3" << solved;
+        QTest::newRow("locked until New Game") << "NewGame 3,3 3,2 Right" << solved;
+        QTest::newRow("sound off")
+            << "NewGame SoundOff 3,3" << Met{1, Solved, true, false, {}, {TopScore}};
+        QTest::newRow("New Game after a win")
+            << "NewGame 3,3 NewGame 3,2" << Met{1, right1, false, true, Won + QStringList{Slid}, {TopScore}};
+        QTest::newRow("keys solve it")
+            << "NewGame Right Left Up Up Up" << Met{5, Solved, true, false, QStringList(4, Slid) + Won, {TopScore}};
+        // A new set-up leaves the count and the lock as they were.
+        QTest::newRow("set-up during a game")
+            << "NewGame 0,0 Set3" << Met{1, "1 2 3|4 5 6|7 8 _", true, true, {Slid}, {}};
+        QTest::newRow("set-up after a win")
+            << "NewGame 3,3 Set5" << Met{1, solvedDrawing(5), true, false, Won, {TopScore}};
+    }
+
+    void play()
+    {
+        QFETCH(QString, inputs);
+        QFETCH(Met, met);
+        Game g;
+        g.play(inputs);
+        QCOMPARE(g.met(), met);
+        QCOMPARE(g.fakes.random.index, size_t(ScrambleSteps) * inputs.count("NewGame"));
+        for (const QString &path : g.fakes.waves.paths)  // every sound from the program's folder
+            QCOMPARE(path, g.fakes.folder.filePath(QFileInfo(path).fileName()));
+    }
+
+    // The window hears of every change, and of nothing when nothing changed.
+    void signalsTellWhatChanged()
+    {
+        Game g;
+        QSignalSpy board(&g.s, &GameSession::boardChanged);
+        QSignalSpy clicks(&g.s, &GameSession::clicksChanged);
+        QSignalSpy started(&g.s, &GameSession::newGameStarted);
+        QSignalSpy setUp(&g.s, &GameSession::setUpChanged);
+        g.play("NewGame 1,1 0,3");  // a cell off the gap's lines, then the gap itself
+        QCOMPARE(board.count(), 1);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(started.count(), 1);
+        g.play("0,0 Set5");
+        QCOMPARE(board.count(), 3);
+        QCOMPARE(clicks.count(), 2);
+        QCOMPARE(setUp.count(), 1);
+    }
+
+    // The last piece shows while the pop plays; the score check comes after the sounds, with the
+    // board locked, and counts the winning move.
+    void winSequence()
+    {
+        Game g;
+        g.play("NewGame");
+        Met atPop, atCheck;
+        g.fakes.waves.whilePlaying = [&] { atPop = g.met(); };
+        g.fakes.messages.onShow = [&](const QString &) { atCheck = g.met(); };
+        g.play("3,3");
+        QCOMPARE(atPop, (Met{1, Solved, true, true, {Slid, "pop.wav sync"}, {}}));
+        QCOMPARE(atCheck, (Met{1, Solved, true, false, Won, {TopScore}}));
+        g.play("NewGame");  // the last piece is gone again: the walk's stale record moves nothing
+        QCOMPARE(g.met(), (Met{0, Solved, false, true, Won, {TopScore}}));
+    }
+
+    void endedDuringTheWinSound()
+    {
+        Game g;
+        g.play("NewGame");
+        g.fakes.waves.whilePlaying = [&] { g.s.Form_QueryUnload(); };
+        g.play("3,3");
+        // The program is ending: no chime, no message over a closed window, but the record is kept.
+        QCOMPARE(g.met(), (Met{1, Solved, true, true, {Slid, "pop.wav sync"}, {}}));
+        QCOMPARE(g.fakes.program.ended, 1);
+        QCOMPARE(g.fakes.music.commands.last(), QStringLiteral("close"));
+        QCOMPARE(g.scoreBytes().split('\n').value(1), QByteArray(" 1 \r"));
+    }
+
+    void scoresSavedWhereTheyCanBe_data()
+    {
+        // In the program folder at start: no file, a folder of that name, nowhere to save (the
+        // program folder and the home under a regular file), or the file's bytes.
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("started");  // the file as start-up leaves it
+        QTest::addColumn<bool>("inUserFolder");   // where it is kept
+        QTest::addColumn<bool>("told");           // that nothing can be saved
+        const QByteArray commas = "57" + QByteArray(",9999").repeated(34);
+        QTest::newRow("no file yet") << QByteArray("<none>") << EmptyLine.repeated(35) << false << false;
+        QTest::newRow("comma form, kept as it is") << commas << commas << false << false;
+        QTest::newRow("a folder named Hsl.hsf")
+            << QByteArray("<folder>") << EmptyLine.repeated(35) << true << false;
+        QTest::newRow("program folder and home under a regular file")
+            << QByteArray("<nowhere>") << QByteArray() << false << true;
+    }
+
+    // A record is saved after its message is closed; with nowhere to save, the player is told once
+    // where it was tried (not again at the record), and the records last in memory for the run.
+    void scoresSavedWhereTheyCanBe()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, started);
+        QFETCH(bool, inUserFolder);
+        QFETCH(bool, told);
+        Fakes fakes;
+        Platform platform = fakes.platform();
+        if (file == "<folder>")
+            QVERIFY(QDir().mkpath(fakes.folder.filePath("Hsl.hsf")));
+        else if (!file.startsWith('<'))
+            writeFile(fakes.folder.filePath("Hsl.hsf"), file);
+        if (file == "<nowhere>") {
+            writeFile(fakes.folder.filePath("plain"), "not a folder");
+            platform.programFolder = fakes.folder.filePath("plain/program");
+            qputenv("HOME", QFile::encodeName(fakes.folder.filePath("plain/home")));
+        }
+        GameSession s(platform);
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        s.Form_Load();
+        const QString path = inUserFolder ? userScoreFolder() + "/Hsl.hsf" : fakes.folder.filePath("Hsl.hsf");
+        const QString other = inUserFolder ? fakes.folder.filePath("Hsl.hsf") : userScoreFolder() + "/Hsl.hsf";
+        QCOMPARE(fileBytes(path), started);
+        QCOMPARE(fileBytes(other), QByteArray());
+        QCOMPARE(s.scores().NumberScores[0], qint16(file.startsWith("57") ? 57 : 9999));
+        QCOMPARE(fakes.messages.shown.size(), told ? 1 : 0);
+        if (told) {
+            const QString message = fakes.messages.shown.value(0);
+            QVERIFY(message.startsWith("The top scores cannot be saved"));
+            QVERIFY(message.contains(platform.programFolder + "/Hsl.hsf"));
+            QVERIFY(message.contains(fakes.folder.filePath("plain/home")));
+        }
+        QByteArray whileShown;
+        fakes.messages.onShow = [&](const QString &) { whileShown = fileBytes(path); };
+        s.setUpBoard(4);
+        s.NewGame_Click();
+        s.cellClicked({3, 3});  // the gap went to the top of that column: won in one click
+        QCOMPARE(fakes.messages.shown.mid(told ? 1 : 0), QStringList{TopScore});
+        QCOMPARE(whileShown, started);
+        const QByteArray firstLine = file.startsWith("57") ? " 57 \r\n" : EmptyLine;
+        QCOMPARE(fileBytes(path), told ? started : firstLine + " 1 \r\n" + EmptyLine.repeated(33));
+        QCOMPARE(s.scores().NumberScores[1], qint16(1));
+    }
+
+    // A result that another copy of the game has beaten since is no record.
+    void winCheckedAgainstTheFileAsItIsNow()
+    {
+        Game g;
+        g.play("NewGame");
+        writeFile(g.fakes.folder.filePath("Hsl.hsf"), EmptyLine + " 1 \r\n" + EmptyLine.repeated(33));
+        g.play("3,3");
+        QCOMPARE(g.fakes.messages.shown, QStringList{});
+        QCOMPARE(g.s.scores().NumberScores[1], qint16(1));
+    }
+
+    void fewestClicksAndHint_data()
+    {
+        QTest::addColumn<bool>("hint");
+        QTest::newRow("hint used: not ranked") << true;
+        QTest::newRow("no hint: ranked") << false;
+    }
+
+    void fewestClicksAndHint()
+    {
+        QFETCH(bool, hint);
+        Game g;
+        QSignalSpy hinted(&g.s, &GameSession::hintShown);
+        QSignalSpy fewest(&g.s, &GameSession::fewestClicksChanged);
+        QCOMPARE(g.s.showHint(), std::nullopt);  // no game yet: no hint, and the game is ranked
+        g.play("NewGame");
+        // The first 4x4 search builds its tables, which takes seconds on a busy machine.
+        QTRY_COMPARE_WITH_TIMEOUT(g.s.fewestClicks(), std::optional<int>(1), 120000);
+        const QByteArray before = g.scoreBytes();
+        if (hint) {
+            g.play("0,0");  // off the shortest way: "_ 1 2 3|5 6 7 4|9 10 11 8|13 14 15 12"
+            QCOMPARE(g.s.showHint(), std::optional<Cell>(Cell{0, 3}));
+            g.play("0,3");  // back on it
+            QCOMPARE(g.s.showHint(), std::optional<Cell>(Cell{3, 3}));
+            QCOMPARE(hinted.count(), 2);
+            QCOMPARE(hinted.last().first().value<Cell>(), (Cell{3, 3}));
+        }
+        g.play("3,3");  // the figure is kept after the win
+        QCOMPARE(g.s.ClickCount(), hint ? 3 : 1);
+        QCOMPARE(g.s.fewestClicks(), std::optional<int>(1));
+        QCOMPARE(g.fakes.messages.shown, hint ? QStringList{} : QStringList{TopScore});
+        QCOMPARE(g.scoreBytes().split('\n').value(1), hint ? QByteArray(" 9999 \r") : QByteArray(" 1 \r"));
+        QCOMPARE(g.scoreBytes() == before, hint);
+
+        g.play("NewGame");  // the walk's record of the gap is stale: the board stays solved
+        QCOMPARE(g.s.fewestClicks(), std::nullopt);  // no figure until this scramble's own is known
+        QTRY_COMPARE(g.s.fewestClicks(), std::optional<int>(0));
+        g.play("2,3 3,3");  // ranked again: a first record after the hinted game, worse than 1 otherwise
+        QCOMPARE(g.fakes.messages.shown.size(), 1);
+        g.play("Set3");  // a figure of another board is never shown for this one
+        QCOMPARE(g.s.fewestClicks(), std::nullopt);
+        QCOMPARE(fewest.count(), 4);  // found, cleared, found, cleared
+    }
+
+    void preferencesLastThroughTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("file");  // the settings file at the first start; empty: none
+        QTest::addColumn<QStringList>("chosen");  // each twice: the second time does nothing
+        QTest::addColumn<bool>("music");
+        QTest::addColumn<bool>("sound");
+        QTest::addColumn<bool>("statusBar");
+        QTest::addColumn<QByteArray>("after");  // the file then, and after the next start; empty: as it was
+        const QByteArray allFalse("[Tessary]\nMusic=False\nSound=False\nStatusBar=False\n"), none;
+        const QStringList on{"Music=1", "Sound=1", "StatusBar=1"};
+        const QStringList off{"Music=0", "Sound=0", "StatusBar=0"};
+        QTest::newRow("first run; on again writes nothing") << none << on << true << true << true << none;
+        QTest::newRow("sound and bar off")
+            << none << QStringList{"Sound=0", "StatusBar=0"} << true << false << false
+            << QByteArray("[Tessary]\nSound=False\nStatusBar=False\n");
+        QTest::newRow("all False; off again") << allFalse << off << false << false << false << none;
+        QTest::newRow("all False; all on")
+            << allFalse << on << true << true << true << QByteArray(allFalse).replace("False", "True");
+        for (const char *value : {"false", "0", "\" False \""})
+            QTest::addRow("stored as %s", value)
+                << QByteArray(allFalse).replace("False", value) << QStringList{} << true << true
+                << true << none;
+    }
+
+    // The bar's stored "False" is written again at start; nothing else is written unasked.
+    void preferencesLastThroughTheFile()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, chosen);
+        QFETCH(bool, music);
+        QFETCH(bool, sound);
+        QFETCH(bool, statusBar);
+        QFETCH(QByteArray, after);
+        static const QHash<QString, Preference> Names{{"Music", Preference::Music},
+                                                      {"Sound", Preference::Sound},
+                                                      {"StatusBar", Preference::StatusBar}};
+        QTemporaryDir dir;
+        IniSettingsStore settings(dir.path());
+        const QString path = settings.filePath(QStringLiteral("Orvane.Works"));
+        if (!file.isEmpty())
+            writeFile(path, file);
+        Fakes fakes;
+        Platform platform = fakes.platform();
+        std::optional<GameSession> first(std::in_place,
+                                         Platform{platform.programFolder, fakes.random, settings, fakes.waves,
+                                                  fakes.music, fakes.messages, fakes.help, fakes.program});
+        first->Form_Load();
+        for (const QString &choice : chosen)
+            for (int twice = 0; twice < 2; ++twice)
+                first->setPreference(Names.value(choice.section('=', 0, 0)), choice.endsWith('1'));
+        first.reset();
+        Fakes nextFakes;
+        GameSession next(Platform{nextFakes.folder.path(), nextFakes.random, settings, nextFakes.waves,
+                                  nextFakes.music, nextFakes.messages, nextFakes.help, nextFakes.program});
+        next.Form_Load();
+        QCOMPARE(next.preference(Preference::Music), music);
+        QCOMPARE(next.preference(Preference::Sound), sound);
+        QCOMPARE(next.preference(Preference::StatusBar), statusBar);
+        QCOMPARE(fileBytes(path), after.isEmpty() ? file : after);
+        QCOMPARE(next.lastPictureFolder(), nextFakes.folder.path());
+    }
+
+    void musicCommandsAndLoop()
+    {
+        Fakes fakes;
+        OrderedMusic music(fakes.settings);
+        Platform platform = fakes.platform();
+        GameSession s(Platform{platform.programFolder, fakes.random, fakes.settings, fakes.waves, music,
+                               fakes.messages, fakes.help, fakes.program});
+        s.Form_Load();
+        s.startMusic();
+        QCOMPARE(music.fileName, fakes.folder.filePath("fallmorn.mid"));
+        s.setPreference(Preference::Music, false);
+        s.setPreference(Preference::Music, true);
+        s.setPreference(Preference::Sound, false);  // the music hears nothing of it
+        // Only a known length, reached or passed (the last notes fading), rewinds and plays again.
+        for (const auto &[position, length] :
+             {std::pair{69119, 69120}, {0, 0}, {10, -1}, {69120, 69120}, {72938, 69120}})
+            music.pos = position, music.len = length, music.statusUpdate();
+        s.setPreference(Preference::Music, false);
+        music.statusUpdate();  // switched off just as the piece ended: rewound, but silent
+        s.Form_QueryUnload();
+        QCOMPARE(music.commands, (QStringList{"open", "play", "stop", "play", "next", "play", "next",
+                                              "play", "stop", "next", "close"}));
+        // Each command before its own write.
+        QCOMPARE(music.writesBefore, (QList<qsizetype>{0, 0, 0, 1, 3, 3, 3, 3, 3, 4, 4}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSession)
+#include "tst_session.moc"

@@ -1,0 +1,283 @@
+// Form1 shows the session: the cells drawn from the board, the panels, the lock, the window fitted
+// to every size, the Picture Box, the hint, the preference marks and the status bar's height.
+#include "adapters/ini_settings_store.h"
+#include "app.h"
+#include "board_text.h"
+#include "core/imagery/picture_clip.h"
+#include "file_size_limit.h"
+
+#include <array>
+#include <functional>
+
+namespace {
+const QString Scrambled = QStringLiteral("1 2 3 _|5 6 7 4|9 10 11 8|13 14 15 12");
+const QString Solved = QStringLiteral("1 2 3 4|5 6 7 8|9 10 11 12|13 14 15 _");
+// Set up or just won: the empty cell shows the last piece.
+const QString SolvedShown = QStringLiteral("1 2 3 4|5 6 7 8|9 10 11 12|13 14 15 16");
+
+// What the window shows of the game.
+struct Shown {
+    QString views;
+    QString clicksPanel;
+    bool boardEnabled = false;
+    friend bool operator==(const Shown &, const Shown &) = default;
+};
+
+Shown shown(const App &g)
+{
+    return {viewText(*g.w), g.clicks(), g.w->boardArea()->isEnabled()};
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Shown)
+
+namespace QTest {
+template <> char *toString(const Shown &s)
+{
+    return qstrdup(QStringLiteral("views \"%1\", clicks panel \"%2\", board enabled %3")
+                       .arg(s.views, s.clicksPanel)
+                       .arg(s.boardEnabled)
+                       .toUtf8());
+}
+} // namespace QTest
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QStandardPaths::setTestModeEnabled(true); }
+
+    void showsTheBoard_data()
+    {
+        QTest::addColumn<QString>("inputs");  // "row,col" clicks a cell; other words: menu entries, then keys
+        QTest::addColumn<Shown>("shown");
+        const QString left1 = QStringLiteral("1 2 _ 3|5 6 7 4|9 10 11 8|13 14 15 12");
+        QTest::newRow("at start") << "3,2 Right" << Shown{SolvedShown, "# Clicks", false};
+        QTest::newRow("New Game") << "NewGame" << Shown{Scrambled, "0 Clicks", true};
+        QTest::newRow("a click") << "NewGame 0,2" << Shown{left1, "1 Clicks", true};
+        QTest::newRow("a key") << "NewGame Right" << Shown{left1, "1 Clicks", true};
+        QTest::newRow("won") << "NewGame 3,3" << Shown{SolvedShown, "1 Clicks", false};
+        // The completed last piece is gone: the empty cell shows the wood again.
+        QTest::newRow("New Game after a win") << "NewGame 3,3 NewGame" << Shown{Solved, "0 Clicks", true};
+    }
+
+    void showsTheBoard()
+    {
+        QFETCH(QString, inputs);
+        QFETCH(Shown, shown);
+        App g;
+        for (const QString &input : inputs.split(' ')) {
+            if (input.contains(','))
+                g.click(input.section(',', 0, 0).toInt(), input.section(',', 1).toInt());
+            else if (QAction *entry = g.w->menuEntry(input))
+                entry->trigger();
+            else
+                QTest::keyClick(g.w.get(), QKeySequence(input)[0].key());
+        }
+        QCOMPARE(::shown(g), shown);
+        const Cell gap = g.w->session().board().blank();
+        const bool lastPiece = g.w->session().lastPieceShown();
+        QCOMPARE(g.w->cellView(gap.row, gap.col)->accessibleName(),
+                 lastPiece ? QStringLiteral("16") : QStringLiteral("Empty"));
+    }
+
+    void setUpDrawsEveryView_data()
+    {
+        QTest::addColumn<int>("before");  // the board set up first, a 7x7 picture game or none
+        QTest::addColumn<int>("n");
+        QTest::addColumn<bool>("picture");
+        QTest::newRow("3x3 numbers") << 0 << 3 << false;
+        QTest::newRow("7x7 numbers after a 7x7 picture game") << 7 << 7 << false;
+        QTest::newRow("4x4 picture after a 7x7 picture game") << 7 << 4 << true;
+    }
+
+    // Solved order with the last piece shown, pieces cut from the goal picture, every view beyond
+    // the board cleared.
+    void setUpDrawsEveryView()
+    {
+        QFETCH(int, before);
+        QFETCH(int, n);
+        QFETCH(bool, picture);
+        App g;
+        if (before)
+            g.w->session().startGame(GameSetup::stockPicture(before, 5, gradient(253)));
+        const QImage goal = gradient(253).mirrored();
+        g.w->session().startGame(picture ? GameSetup::customPicture(n, goal) : GameSetup::numbers(n));
+        const PicFrm numbers(g.w->devicePixelRatioF());
+        for (int r = 0; r < ViewGridSide; ++r) {
+            for (int c = 0; c < ViewGridSide; ++c) {
+                const CellView *view = g.w->cellView(r, c);
+                const bool onBoard = r < n && c < n;
+                QCOMPARE(view->pictureSizeMode(), picture ? PictureSizeMode::Stretch : PictureSizeMode::Clip);
+                QCOMPARE(view->specialEffect(), onBoard ? SpecialEffect::Raised : SpecialEffect::Flat);
+                QCOMPARE(view->picture().isNull(), !onBoard);
+                if (onBoard)
+                    QCOMPARE(view->picture().image, picture ? goal.copy(clipRect(253, n, r, c))
+                                                            : numbers.NumPic(r * n + c).image);
+            }
+        }
+    }
+
+    void pictureBox()
+    {
+        App g;
+        g.w->session().startGame(GameSetup::customPicture(5, gradient(253)));
+        g.entry("ShowPicBox");
+        Form2 *box = g.w->pictureBox();
+        QVERIFY(box && QTest::qWaitForWindowExposed(box));
+        QCOMPARE(box->Image1()->picture().image, gradient(253));
+        QCOMPARE(box->pos().y(), g.w->frameGeometry().top());
+        QVERIFY(box->pos().x() > g.w->frameGeometry().right());
+        // Small, large, medium in that order of size; the picture fills the box at each.
+        const QSize small = box->outerSizeTwips();
+        box->findChild<QAction *>(QStringLiteral("LargeSize"))->trigger();
+        const QSize large = box->outerSizeTwips();
+        QCOMPARE(box->Image1()->width(), box->Image1()->height());
+        box->findChild<QAction *>(QStringLiteral("MediumSize"))->trigger();
+        QVERIFY(small.width() < box->outerSizeTwips().width());
+        QVERIFY(box->outerSizeTwips().width() < large.width());
+        box->close();
+        QTRY_VERIFY(!g.w->pictureBox());
+        g.entry("ShowPicBox");  // reopens at the small size
+        QCOMPARE(g.w->pictureBox()->outerSizeTwips(), small);
+
+        g.entry("NewGame");  // a picture game keeps it open
+        QVERIFY(g.w->pictureBox() && g.w->pictureBox()->isVisible());
+        g.w->FourbyFour_Click();  // still the same picture game, at another size
+        QCOMPARE(g.w->pictureBox()->Image1()->picture().image, gradient(253));
+        // A numbers game closes it, and then there is nothing to show.
+        g.w->session().startGame(GameSetup::numbers(4));
+        QTRY_VERIFY(!g.w->pictureBox());
+        g.entry("ShowPicBox");
+        QVERIFY(!g.w->pictureBox());
+    }
+
+    void boardFitsTheWindow_data()
+    {
+        QTest::addColumn<QList<int>>("sizes");
+        QTest::addColumn<bool>("barShown");
+        for (int n = 3; n <= 7; ++n)
+            QTest::addRow("%dx%d", n, n) << QList<int>{n} << (n % 2 == 1);
+        QTest::newRow("7, 3, 5, 4 with bar") << QList<int>{7, 3, 5, 4} << true;
+        QTest::newRow("3, 7, 4, 6 without bar") << QList<int>{3, 7, 4, 6} << false;
+    }
+
+    // Menu bar, board area and status bar follow each other with no gap and fill the window;
+    // every cell in play lies whole inside the board area, the next row and column do not.
+    void boardFitsTheWindow()
+    {
+        QFETCH(QList<int>, sizes);
+        QFETCH(bool, barShown);
+        App g;
+        if (!barShown)
+            g.entry("BarOff");
+        const std::array<void (Form1::*)(), 5> procedures = {
+            &Form1::ThreebyThree_Click, &Form1::FourbyFour_Click, &Form1::FiveByFive_Click,
+            &Form1::SixbySix_Click, &Form1::SevenBySeven_Click};
+        for (int n : sizes)
+            std::invoke(procedures.at(size_t(n - 3)), *g.w);
+        const int n = sizes.last();
+        QCOMPARE(g.w->panelText(StatusPanel::BoardSize), QStringLiteral("%1x%1").arg(n));
+        const QWidget *board = g.w->boardArea();
+        QTRY_COMPARE(board->geometry().top(), g.w->menuBar()->geometry().bottom() + 1);
+        QCOMPARE(g.w->statusBar1()->isVisible(), barShown);
+        const QWidget *bottom = barShown ? g.w->statusBar1() : board;
+        QCOMPARE(QSize(board->width(), bottom->geometry().bottom() + 1), g.w->size());
+        const QWidget *cells = board->findChild<QWidget *>(QStringLiteral("CellArea"));
+        QVERIFY(board->contentsRect().contains(cells->geometry()));
+        for (int r = 0; r <= n; ++r)
+            for (int c = 0; c <= n; ++c)
+                QCOMPARE(cells->rect().contains(g.w->cellView(r, c)->geometry()), r < n && c < n);
+    }
+
+    // The fewest clicks on the count's panel; H lights the tile to click for a moment.
+    void fewestClicksAndHint()
+    {
+        App g;
+        const auto *panel = g.w->findChild<QLabel *>(QStringLiteral("Panel3"));
+        // The lit cells, and any a screen reader would still call a hint.
+        const auto hinted = [&] {
+            QStringList cells;
+            for (const CellView *view : g.w->findChildren<CellView *>())
+                if (view->isHinted() || !view->accessibleDescription().isEmpty())
+                    cells << view->objectName() + (view->isHinted() ? " lit: " : " unlit: ")
+                                 + view->accessibleDescription();
+            return cells;
+        };
+        g.entry("NewGame");
+        // The first 4x4 search builds its tables, which takes seconds on a busy machine.
+        QTRY_COMPARE_WITH_TIMEOUT(panel->toolTip(), QStringLiteral("Fewest clicks possible: 1"), 120000);
+        QCOMPARE(panel->accessibleDescription(), QStringLiteral("Fewest clicks possible: 1"));
+        g.click(0, 0);
+        QTest::keyClick(g.w.get(), Qt::Key_H);
+        QCOMPARE(hinted(), QStringList{"Row1_3 lit: Hint: click this tile"});
+        QTRY_COMPARE(hinted(), QStringList{});  // the hint ends by itself
+        QTest::keyClick(g.w.get(), Qt::Key_H);
+        g.click(0, 3);  // and at the next click
+        QCOMPARE(hinted(), QStringList{});
+        g.entry("NewGame");
+        QCOMPARE(panel->toolTip(), QString());  // no figure until this scramble's own is known
+    }
+
+    void marksAndStatusBar_data()
+    {
+        QTest::addColumn<QByteArray>("file");  // the settings file at the first start; empty: none
+        QTest::addColumn<QStringList>("entries");  // chosen, each twice
+        QTest::addColumn<QStringList>("checked");  // then, and at the next start
+        const QByteArray allFalse("[Tessary]\nMusic=False\nSound=False\nStatusBar=False\n");
+        const QStringList on{"MusicOn", "SoundOn", "BarOn"}, off{"MusicOff", "SoundOff", "BarOff"};
+        QTest::newRow("first run") << QByteArray() << QStringList{} << on;
+        QTest::newRow("sound and bar off")
+            << QByteArray() << QStringList{"SoundOff", "BarOff"} << QStringList{"MusicOn", "SoundOff", "BarOff"};
+        QTest::newRow("all off at start") << allFalse << QStringList{} << off;
+        QTest::newRow("all off, then on") << allFalse << on << on;
+    }
+
+    // The marks show the session's preferences; the window grows or shrinks by the bar's height
+    // and the board keeps its size.
+    void marksAndStatusBar()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, entries);
+        QFETCH(QStringList, checked);
+        QTemporaryDir dir;
+        IniSettingsStore settings(dir.path());
+        if (!file.isEmpty())
+            writeFile(settings.filePath(QStringLiteral("Orvane.Works")), file);
+        const auto start = [&](Fakes &fakes) {
+            const Platform p = fakes.platform();
+            auto w = std::make_unique<Form1>(Platform{p.programFolder, p.random, settings, p.waves, p.music,
+                                                      p.messages, p.help, p.program});
+            w->Form_Load();
+            w->FourbyFour_Click();
+            w->show();
+            return w;
+        };
+        const auto marks = [](const Form1 &w) {
+            QStringList marked;
+            for (const char *entry : {"MusicOn", "MusicOff", "SoundOn", "SoundOff", "BarOn", "BarOff"})
+                if (w.isChecked(entry))
+                    marked << entry;
+            return marked;
+        };
+        Fakes firstFakes, nextFakes;
+        const auto first = start(firstFakes);
+        QVERIFY(QTest::qWaitForWindowExposed(first.get()));
+        const int bar = first->statusBar1()->sizeHint().height();
+        QVERIFY(bar > 0);
+        const QSize withBar = first->size() + QSize(0, first->statusBar1()->isHidden() ? bar : 0);
+        const QSize board = first->boardArea()->size();
+        for (const QString &entry : entries)
+            for (int twice = 0; twice < 2; ++twice)
+                first->menuEntry(entry)->trigger();
+        QCOMPARE(marks(*first), checked);
+        QCOMPARE(first->size(), withBar - QSize(0, checked.contains("BarOff") ? bar : 0));
+        QTRY_COMPARE(first->boardArea()->size(), board);
+        const auto next = start(nextFakes);  // the next start, on the same file
+        QCOMPARE(marks(*next), checked);
+        QCOMPARE(next->size(), first->size());
+        QCOMPARE(next->statusBar1()->isHidden(), checked.contains("BarOff"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
