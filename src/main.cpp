@@ -1,18 +1,18 @@
 // Tessary: the program's entry point, wiring the real platform into the game.
-#include "core/files/media_check.h"
-#include "ui/splash.h"
-#include "ui/startup.h"
-#include "ui/main_window.h"
-#include "audio/audio_music_device.h"
-#include "audio/audio_output.h"
-#include "audio/audio_wave_player.h"
-#include "ui/help_window.h"
 #include "adapters/ini_settings_store.h"
-#include "core/files/program_folder.h"
 #include "adapters/qt_message_boxes.h"
 #include "adapters/qt_program_control.h"
 #include "adapters/system_random.h"
 #include "adapters/windows_off.h"
+#include "audio/audio_music_device.h"
+#include "audio/audio_output.h"
+#include "audio/audio_wave_player.h"
+#include "core/files/media_check.h"
+#include "core/files/program_folder.h"
+#include "ui/help_window.h"
+#include "ui/main_window.h"
+#include "ui/splash.h"
+#include "ui/startup.h"
 
 #include <QApplication>
 #include <cstdio>

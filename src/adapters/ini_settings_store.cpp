@@ -3,8 +3,8 @@
 
 #include "core/files/whole_file.h"
 
-#include <QDir>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -32,7 +32,8 @@ Entries entriesOf(QSettings &settings)
 {
     Entries entries;
     for (const QString &listed : settings.allKeys()) {
-        const QString key = listed.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
+        const QString key =
+            listed.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
         QVariant value = settings.value(key);
         if (value.typeId() == QMetaType::QVariantList)
             value = value.toStringList();
@@ -59,10 +60,10 @@ QString newScratch(const QString &path, const QByteArray &content = {})
 // The entries of the INI file `old` with one value set, written afresh into the empty file `fresh`;
 // returns the new bytes, or nothing when they did not all reach the disk. Written from the entries
 // rather than over the old text, a hand-damaged file comes back in QSettings' own form, which reads
-// back as it was written. QSettings saves through QSaveFile, whose commit ignores a failed flush, so
-// the result is read back under another name, where no cached copy can stand in for it.
-QByteArray setAfresh(const QString &old, const QString &fresh, const QString &section, const QString &key,
-                     const QString &value)
+// back as it was written. QSettings saves through QSaveFile, whose commit ignores a failed flush,
+// so the result is read back under another name, where no cached copy can stand in for it.
+QByteArray setAfresh(const QString &old, const QString &fresh, const QString &section,
+                     const QString &key, const QString &value)
 {
     Entries wanted;
     {
@@ -107,8 +108,8 @@ QString IniSettingsStore::filePath(const QString &application) const
     return QDir(m_folder).filePath(application + QStringLiteral(".conf"));
 }
 
-QString IniSettingsStore::read(const QString &application, const QString &section, const QString &key,
-                               const QString &defaultValue) const
+QString IniSettingsStore::read(const QString &application, const QString &section,
+                               const QString &key, const QString &defaultValue) const
 {
     QSettings settings(filePath(application), QSettings::IniFormat);
     settings.beginGroup(section);
@@ -132,7 +133,9 @@ bool IniSettingsStore::write(const QString &application, const QString &section,
         return false;
     const QString old = newScratch(path, current.isOpen() ? current.readAll() : QByteArray());
     const QString fresh = newScratch(path);
-    const QByteArray bytes = old.isEmpty() || fresh.isEmpty() ? QByteArray() : setAfresh(old, fresh, section, key, value);
+    const QByteArray bytes = old.isEmpty() || fresh.isEmpty()
+                                 ? QByteArray()
+                                 : setAfresh(old, fresh, section, key, value);
     for (const QString &scratch : {old, fresh}) {
         if (!scratch.isEmpty())
             QFile::remove(scratch);
@@ -144,8 +147,8 @@ bool IniSettingsStore::write(const QString &application, const QString &section,
     // QSettings keeps what it read of a file until its size or time changes: a rewrite of the same
     // size within the same millisecond would read back as the old text.
     QFile replaced(path);
-    if (oldTime.isValid() && before.size() == bytes.size() && QFileInfo(path).lastModified() == oldTime
-        && replaced.open(QIODevice::ReadOnly))
+    if (oldTime.isValid() && before.size() == bytes.size()
+        && QFileInfo(path).lastModified() == oldTime && replaced.open(QIODevice::ReadOnly))
         replaced.setFileTime(oldTime.addMSecs(1), QFileDevice::FileModificationTime);
     return true;
 }

@@ -1,9 +1,11 @@
-// Settings kept in a per-user INI file: <config folder>/<application>.conf, one [section] per program.
+// Settings kept in a per-user INI file: <config folder>/<application>.conf, one [section] per
+// program.
 #pragma once
 
 #include "core/platform/settings_store.h"
 
-class IniSettingsStore : public SettingsStore {
+class IniSettingsStore : public SettingsStore
+{
 public:
     // folder: where the files live; empty means the user's configuration folder.
     explicit IniSettingsStore(QString folder = QString());

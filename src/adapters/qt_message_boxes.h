@@ -3,7 +3,8 @@
 
 #include "core/platform/message_boxes.h"
 
-class QtMessageBoxes : public MessageBoxes {
+class QtMessageBoxes : public MessageBoxes
+{
 public:
     void show(const QString &text) override;
 };

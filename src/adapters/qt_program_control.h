@@ -3,7 +3,8 @@
 
 #include "core/platform/program_control.h"
 
-class QtProgramControl : public ProgramControl {
+class QtProgramControl : public ProgramControl
+{
 public:
     void end() override;
 };

@@ -5,7 +5,8 @@
 
 #include <random>
 
-class SystemRandom : public RandomSource {
+class SystemRandom : public RandomSource
+{
 public:
     void randomize() override;
     float next() override;

@@ -33,9 +33,13 @@ WindowsSwitchedOff::~WindowsSwitchedOff()
 }
 
 namespace {
-class SelectionGate : public QObject {
+class SelectionGate : public QObject
+{
 public:
-    explicit SelectionGate(QAbstractItemView *list) : QObject(list), m_list(list), m_mode(list->selectionMode())
+    explicit SelectionGate(QAbstractItemView *list)
+        : QObject(list)
+        , m_list(list)
+        , m_mode(list->selectionMode())
     {
         list->installEventFilter(this);
         apply();
@@ -50,7 +54,10 @@ protected:
     }
 
 private:
-    void apply() { m_list->setSelectionMode(m_list->isEnabled() ? m_mode : QAbstractItemView::NoSelection); }
+    void apply()
+    {
+        m_list->setSelectionMode(m_list->isEnabled() ? m_mode : QAbstractItemView::NoSelection);
+    }
 
     QAbstractItemView *m_list;
     QAbstractItemView::SelectionMode m_mode;

@@ -1,8 +1,8 @@
 // Windows, menu entries and lists switched off: nothing acts on them, whoever presses.
 #pragma once
 
-#include <QAction>
 #include <QAbstractItemView>
+#include <QAction>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
@@ -10,7 +10,8 @@
 // Modality stops the mouse and the keyboard, but not a screen reader or test tool pressing a button
 // or a menu entry. A window that acted, or was deleted, from inside the loop would pull the ground
 // from under the code waiting for the loop to end, so nothing acts until this is gone.
-class WindowsSwitchedOff {
+class WindowsSwitchedOff
+{
 public:
     WindowsSwitchedOff();
     ~WindowsSwitchedOff();

@@ -11,13 +11,15 @@ constexpr sf_count_t MaxSeconds = 60;
 constexpr int MaxSampleRate = 192000;
 constexpr sf_count_t ChunkFrames = 4096;
 
-struct SndFileCloser {
+struct SndFileCloser
+{
     void operator()(SNDFILE *file) const { sf_close(file); }
 };
 
 // Appends left and right of each frame of the file's own channels: mono goes to both sides,
 // a third channel and beyond are dropped.
-void appendStereo(std::vector<qint16> &stereo, const std::vector<short> &data, sf_count_t frames, int channels)
+void appendStereo(std::vector<qint16> &stereo, const std::vector<short> &data, sf_count_t frames,
+                  int channels)
 {
     const size_t at = stereo.size();
     stereo.resize(at + static_cast<size_t>(frames) * 2);
@@ -55,7 +57,8 @@ std::vector<qint16> resample(const std::vector<qint16> &stereo, int fromRate)
 std::shared_ptr<const WaveClip> decodeWaveFile(const QString &path)
 {
     SF_INFO info{};
-    std::unique_ptr<SNDFILE, SndFileCloser> file(sf_open(QFile::encodeName(path).constData(), SFM_READ, &info));
+    std::unique_ptr<SNDFILE, SndFileCloser> file(
+        sf_open(QFile::encodeName(path).constData(), SFM_READ, &info));
     if (!file || info.channels < 1 || info.samplerate < 1000 || info.samplerate > MaxSampleRate
         || info.frames < 1 || info.frames > MaxSeconds * info.samplerate)
         return nullptr;
@@ -64,7 +67,8 @@ std::shared_ptr<const WaveClip> decodeWaveFile(const QString &path)
     std::vector<short> chunk(static_cast<size_t>(ChunkFrames * info.channels));
     std::vector<qint16> stereo;
     for (sf_count_t left = info.frames; left > 0;) {
-        const sf_count_t read = sf_readf_short(file.get(), chunk.data(), std::min(left, ChunkFrames));
+        const sf_count_t read =
+            sf_readf_short(file.get(), chunk.data(), std::min(left, ChunkFrames));
         if (read < 1)
             break;
         appendStereo(stereo, chunk, read, info.channels);

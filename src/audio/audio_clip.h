@@ -6,11 +6,12 @@
 #include <memory>
 #include <vector>
 
-struct WaveClip {
+struct WaveClip
+{
     static constexpr int SampleRate = 44100;
     static constexpr int Channels = 2;
 
-    std::vector<qint16> samples;  // left, right, left, right ...
+    std::vector<qint16> samples; // left, right, left, right ...
 
     qint64 frames() const { return static_cast<qint64>(samples.size()) / Channels; }
     qint64 durationMs() const { return frames() * 1000 / SampleRate; }

@@ -55,7 +55,7 @@ std::set<int> presetsOfTune(const QByteArray &midi)
 {
     std::set<int> presets;
     int bank[16] = {};
-    bank[DrumChannel] = DrumBank;  // bank selects are ignored on the drum channel
+    bank[DrumChannel] = DrumBank; // bank selects are ignored on the drum channel
     qint64 firstNote[16], firstProgram[16];
     std::fill_n(firstNote, 16, Never);
     std::fill_n(firstProgram, 16, Never);
@@ -66,9 +66,10 @@ std::set<int> presetsOfTune(const QByteArray &midi)
         for (at = midi.mid(at, 4) == "MTrk" ? at + 8 : end; at < end;) {
             tick += variableLength(midi, at);
             const auto lead = quint8(number(midi, at, 1));
-            if (lead >= 0xf0) {  // a meta or system exclusive event: skipped
+            if (lead >= 0xf0) { // a meta or system exclusive event: skipped
                 at += lead == 0xff ? 2 : 1;
-                at += variableLength(midi, at);  // read first, so this skips the data after the length
+                at +=
+                    variableLength(midi, at); // read first, so this skips the data after the length
                 continue;
             }
             status = lead & 0x80 ? lead : status;
@@ -78,7 +79,8 @@ std::set<int> presetsOfTune(const QByteArray &midi)
             if (kind == 0xb0 && data1 == 0 && channel != DrumChannel)
                 bank[channel] = data2;
             if (kind == 0xc0) {
-                presets.insert({bank[channel] << 7 | data1, channel == DrumChannel ? DrumBank << 7 : data1});
+                presets.insert(
+                    {bank[channel] << 7 | data1, channel == DrumChannel ? DrumBank << 7 : data1});
                 firstProgram[channel] = std::min(firstProgram[channel], tick);
             }
             if (kind == 0x90 && data2 > 0)
@@ -102,21 +104,27 @@ QByteArray keepPresets(const QByteArray &list, const std::set<int> &keep)
         ids << list.mid(at, 4);
         chunks[ids.last()] = list.mid(at + 8, number(list, at + 4, 4));
     }
-    const QByteArray phdr = chunks["phdr"], pbag = chunks["pbag"], pmod = chunks["pmod"], pgen = chunks["pgen"];
+    const QByteArray phdr = chunks["phdr"], pbag = chunks["pbag"], pmod = chunks["pmod"],
+                     pgen = chunks["pgen"];
     QByteArray headers, bags, mods, gens;
     for (qsizetype p = 0; p + 38 <= phdr.size(); p += 38) {
-        const bool last = p + 38 >= phdr.size();  // the closing record, kept
+        const bool last = p + 38 >= phdr.size(); // the closing record, kept
         if (!last && !keep.count(int(number(phdr, p + 22, 2) << 7 | number(phdr, p + 20, 2))))
             continue;
-        headers += phdr.mid(p, 24) + littleEndian(quint32(bags.size() / 4), 2) + phdr.mid(p + 26, 12);
-        for (quint32 b = number(phdr, p + 24, 2); !last && b < number(phdr, p + 62, 2) && 4 * b + 8 <= pbag.size(); ++b) {
-            bags += littleEndian(quint32(gens.size() / 4), 2) + littleEndian(quint32(mods.size() / 10), 2);
-            gens += pgen.mid(4 * number(pbag, 4 * b, 2), 4 * (number(pbag, 4 * b + 4, 2) - number(pbag, 4 * b, 2)));
+        headers +=
+            phdr.mid(p, 24) + littleEndian(quint32(bags.size() / 4), 2) + phdr.mid(p + 26, 12);
+        for (quint32 b = number(phdr, p + 24, 2);
+             !last && b < number(phdr, p + 62, 2) && 4 * b + 8 <= pbag.size(); ++b) {
+            bags += littleEndian(quint32(gens.size() / 4), 2)
+                    + littleEndian(quint32(mods.size() / 10), 2);
+            gens += pgen.mid(4 * number(pbag, 4 * b, 2),
+                             4 * (number(pbag, 4 * b + 4, 2) - number(pbag, 4 * b, 2)));
             mods += pmod.mid(10 * number(pbag, 4 * b + 2, 2),
                              10 * (number(pbag, 4 * b + 6, 2) - number(pbag, 4 * b + 2, 2)));
         }
     }
-    chunks["pbag"] = bags + littleEndian(quint32(gens.size() / 4), 2) + littleEndian(quint32(mods.size() / 10), 2);
+    chunks["pbag"] = bags + littleEndian(quint32(gens.size() / 4), 2)
+                     + littleEndian(quint32(mods.size() / 10), 2);
     chunks["phdr"] = headers;
     chunks["pmod"] = mods + pmod.right(10);
     chunks["pgen"] = gens + pgen.right(4);
@@ -127,7 +135,8 @@ QByteArray keepPresets(const QByteArray &list, const std::set<int> &keep)
 }
 
 // The file as FluidSynth sees it: the bytes before listAt from the disk, then the filtered lists.
-struct FontFile {
+struct FontFile
+{
     QFile file;
     qint64 listAt = 0;
     QByteArray list;
@@ -149,7 +158,8 @@ void *openFont(const char *name)
         if (!key.isEmpty())
             keep.insert(key.toInt());
     // Only preset lists at the end of the file are filtered, as every common SoundFont has them.
-    for (qint64 at = 12, size = 0; given[0] != '*' && at + 12 <= font->listAt; at += 8 + size + (size & 1)) {
+    for (qint64 at = 12, size = 0; given[0] != '*' && at + 12 <= font->listAt;
+         at += 8 + size + (size & 1)) {
         font->file.seek(at);
         const QByteArray head = font->file.read(12);
         size = number(head, 4, 4);
@@ -168,14 +178,16 @@ int readFont(void *buffer, fluid_long_long_t count, void *handle)
     if (count < 0 || font->pos < 0 || font->pos + count > font->size())
         return FLUID_FAILED;
     const qint64 fromFile = std::clamp<qint64>(font->listAt - font->pos, 0, count);
-    if (fromFile > 0 && ((font->file.pos() != font->pos && !font->file.seek(font->pos))
-                         || font->file.read(out, fromFile) != fromFile))
+    if (fromFile > 0
+        && ((font->file.pos() != font->pos && !font->file.seek(font->pos))
+            || font->file.read(out, fromFile) != fromFile))
         return FLUID_FAILED;
     if (count > fromFile)
         std::memcpy(out + fromFile, font->list.constData() + (font->pos + fromFile - font->listAt),
                     size_t(count - fromFile));
     // The RIFF header holds the size of all that follows it.
-    for (qint64 i = std::max<qint64>(font->pos, 4); i < std::min<qint64>(font->pos + fromFile, 8); ++i)
+    for (qint64 i = std::max<qint64>(font->pos, 4); i < std::min<qint64>(font->pos + fromFile, 8);
+         ++i)
         out[i - font->pos] = char((font->size() - 8) >> (8 * (i - 4)));
     font->pos += count;
     return FLUID_OK;
@@ -207,7 +219,8 @@ void addPresetFilter(const FluidLibrary &fluid, _fluid_hashtable_t *settings, _f
 {
     // Tried before FluidSynth's own loaders, which cannot open such a name.
     if (fluid_sfloader_t *loader = fluid.new_fluid_defsfloader(settings)) {
-        fluid.fluid_sfloader_set_callbacks(loader, openFont, readFont, seekFont, tellFont, closeFont);
+        fluid.fluid_sfloader_set_callbacks(loader, openFont, readFont, seekFont, tellFont,
+                                           closeFont);
         fluid.fluid_synth_add_sfloader(synth, loader);
     }
 }

@@ -10,7 +10,8 @@ struct _fluid_hashtable_t;
 struct _fluid_synth_t;
 
 // Lets the synthesizer read SoundFonts through names made by fluidFontName().
-void addPresetFilter(const FluidLibrary &fluid, _fluid_hashtable_t *settings, _fluid_synth_t *synth);
+void addPresetFilter(const FluidLibrary &fluid, _fluid_hashtable_t *settings,
+                     _fluid_synth_t *synth);
 
 // The name to load soundFont by with only the presets midiFile can select; with no tune, a font
 // without presets. wholeFont names the whole SoundFont.

@@ -13,8 +13,8 @@ FluidLibrary *load()
         return nullptr;
     static FluidLibrary functions;
     bool complete = true;
-#define TESSARY_FLUID_RESOLVE(name)                                                              \
-    functions.name = reinterpret_cast<decltype(functions.name)>(library->resolve(#name));         \
+#define TESSARY_FLUID_RESOLVE(name)                                                       \
+    functions.name = reinterpret_cast<decltype(functions.name)>(library->resolve(#name)); \
     complete = complete && functions.name;
     TESSARY_FLUID_FUNCTIONS(TESSARY_FLUID_RESOLVE)
 #undef TESSARY_FLUID_RESOLVE

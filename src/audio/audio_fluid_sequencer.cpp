@@ -16,7 +16,9 @@ constexpr double SynthGain = 0.6;
 constexpr int Polyphony = 28;
 constexpr qint64 ReverbTailFrames = 2 * FluidSequencer::SampleRate;
 
-void dropMessage(int, const char *, void *) {}
+void dropMessage(int, const char *, void *)
+{
+}
 } // namespace
 
 FluidSequencer::FluidSequencer() = default;
@@ -77,7 +79,8 @@ bool FluidSequencer::loadFont()
     m_fontName = name;
     m_fontId = m_fluid->fluid_synth_sfload(m_synth, name.constData(), 1);
     if (m_fontId == FLUID_FAILED)
-        m_fontId = m_fluid->fluid_synth_sfload(m_synth, fluidFontName(m_soundFont, {}, true).constData(), 1);
+        m_fontId = m_fluid->fluid_synth_sfload(m_synth,
+                                               fluidFontName(m_soundFont, {}, true).constData(), 1);
     // Reading the SoundFont leaves freed scratch memory that would otherwise stay resident.
     malloc_trim(0);
     return m_fontId != FLUID_FAILED;
@@ -110,7 +113,8 @@ void FluidSequencer::startPlayer()
 {
     // fluid_player_add takes any file without complaint, so the file is checked here.
     const QByteArray name = QFile::encodeName(m_midiFile);
-    if (!m_synth || m_player || m_midiFile.isEmpty() || !m_fluid->fluid_is_midifile(name.constData()))
+    if (!m_synth || m_player || m_midiFile.isEmpty()
+        || !m_fluid->fluid_is_midifile(name.constData()))
         return;
     m_player = m_fluid->new_fluid_player(m_synth);
     if (m_player && m_fluid->fluid_player_add(m_player, name.constData()) != FLUID_OK) {
@@ -162,15 +166,17 @@ bool FluidSequencer::render(qint16 *out, int frames)
 {
     if (!m_synth)
         return false;
-    const bool playing = m_player && m_fluid->fluid_player_get_status(m_player) == FLUID_PLAYER_PLAYING;
+    const bool playing =
+        m_player && m_fluid->fluid_player_get_status(m_player) == FLUID_PLAYER_PLAYING;
     if (playing || m_fluid->fluid_synth_get_active_voice_count(m_synth) > 0)
         m_tailLeft = ReverbTailFrames;
     else if (m_tailLeft <= 0)
-        return false;  // nothing to hear: save the work while the music is off
+        return false; // nothing to hear: save the work while the music is off
     m_tailLeft -= frames;
     m_fluid->fluid_synth_write_s16(m_synth, frames, out, 0, 2, out, 1, 2);
     if (m_player) {
-        // A file with broken timing (a zero tempo or division) gives INT_MIN here: no position at all.
+        // A file with broken timing (a zero tempo or division) gives INT_MIN here: no position at
+        // all.
         m_position = std::max(0, m_fluid->fluid_player_get_current_tick(m_player));
         // Walks every event of the file, so it is asked only until the player knows it.
         if (m_length.load() <= 0) {

@@ -12,7 +12,8 @@ struct _fluid_hashtable_t;
 struct _fluid_synth_t;
 struct _fluid_player_t;
 
-class FluidSequencer : public MixerSource {
+class FluidSequencer : public MixerSource
+{
 public:
     static constexpr int SampleRate = 44100;
 
@@ -26,12 +27,12 @@ public:
     bool load(const QString &soundFont);
     bool isLoaded() const { return m_synth != nullptr; }
 
-    // A file that is missing or not MIDI leaves the sequencer closed: every command then does nothing.
-    // Opened before load(), the file is read once the synthesizer is there.
+    // A file that is missing or not MIDI leaves the sequencer closed: every command then does
+    // nothing. Opened before load(), the file is read once the synthesizer is there.
     void open(const QString &midiFile);
     void play();
-    void stop();    // keeps the position
-    void rewind();  // back to the start, playing or not
+    void stop();   // keeps the position
+    void rewind(); // back to the start, playing or not
     void close();
 
     // MIDI ticks; 0 while closed, and the length stays 0 until the piece has started playing.
@@ -50,12 +51,12 @@ private:
     bool m_loadTried = false;
     QString m_midiFile;
     QString m_soundFont;
-    QByteArray m_fontName;  // as loaded
-    int m_fontId = -1;      // FLUID_FAILED: none
+    QByteArray m_fontName; // as loaded
+    int m_fontId = -1;     // FLUID_FAILED: none
     _fluid_hashtable_t *m_settings = nullptr;
     _fluid_synth_t *m_synth = nullptr;
     _fluid_player_t *m_player = nullptr;
-    qint64 m_tailLeft = 0;  // frames still rendered after the last voice, for the reverb to die away
+    qint64 m_tailLeft = 0; // frames still rendered after the last voice, for the reverb to die away
     std::atomic<qint32> m_position{0};
     std::atomic<qint32> m_length{0};
 };

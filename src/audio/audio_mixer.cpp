@@ -100,7 +100,8 @@ void AudioMixer::addClip(Playing &playing, qint16 *out, int frames)
         return;
     const qint16 *in = playing.clip->samples.data();
     const qint64 length = playing.clip->frames();
-    for (int f = 0; f < frames && playing.position < length && playing.rampLeft != 0; ++f, ++playing.position) {
+    for (int f = 0; f < frames && playing.position < length && playing.rampLeft != 0;
+         ++f, ++playing.position) {
         for (int c = 0; c < 2; ++c) {
             int sample = in[2 * playing.position + c];
             if (playing.rampLeft > 0)

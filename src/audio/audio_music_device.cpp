@@ -7,7 +7,9 @@
 #include "audio/audio_output.h"
 
 FluidMusicDevice::FluidMusicDevice(AudioOutput &output, const QString &soundFont)
-    : m_output(output), m_soundFont(soundFont), m_sequencer(std::make_shared<FluidSequencer>())
+    : m_output(output)
+    , m_soundFont(soundFont)
+    , m_sequencer(std::make_shared<FluidSequencer>())
 {
     m_statusTimer.setInterval(StatusIntervalMs);
     QObject::connect(&m_statusTimer, &QTimer::timeout, [this] {

@@ -9,7 +9,8 @@
 class AudioOutput;
 class FluidSequencer;
 
-class FluidMusicDevice : public MusicDevice {
+class FluidMusicDevice : public MusicDevice
+{
 public:
     static constexpr const char *DefaultSoundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
     static constexpr int StatusIntervalMs = 1000;
@@ -17,7 +18,8 @@ public:
     // FluidSynth and the SoundFont load on the audio thread the first time the music plays;
     // without a device, or without the SoundFont, every command does nothing. The status report
     // comes every 1000 ms while the music plays, and once more after it stops.
-    explicit FluidMusicDevice(AudioOutput &output, const QString &soundFont = QString::fromLatin1(DefaultSoundFont));
+    explicit FluidMusicDevice(AudioOutput &output,
+                              const QString &soundFont = QString::fromLatin1(DefaultSoundFont));
     ~FluidMusicDevice() override;
 
     void setFileName(const QString &path) override;
@@ -35,10 +37,10 @@ private:
 
     AudioOutput &m_output;
     QString m_soundFont;
-    std::shared_ptr<FluidSequencer> m_sequencer;  // shared with the mixer on the audio thread
+    std::shared_ptr<FluidSequencer> m_sequencer; // shared with the mixer on the audio thread
     QString m_fileName;
-    QString m_openFile;        // the file name at "open"
-    bool m_fileGiven = false;  // whether the sequencer has been told the file since "open"
+    QString m_openFile;       // the file name at "open"
+    bool m_fileGiven = false; // whether the sequencer has been told the file since "open"
     QTimer m_statusTimer;
     std::function<void()> m_statusUpdate;
     bool m_open = false;

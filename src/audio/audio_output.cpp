@@ -22,26 +22,28 @@ constexpr int CloseTimeoutMs = 600;
 constexpr int JoinTimeoutMs = 1500;
 
 QtMessageHandler previousHandler = nullptr;
-int filterUsers = 0;  // UI thread only
+int filterUsers = 0; // UI thread only
 
 // Qt's audio back end reports a missing sound server or device on the terminal; the game
 // simply plays nothing then, so those lines are dropped and everything else passes on.
 void audioMessageFilter(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    const bool audioNoise = QByteArray(context.category ? context.category : "").startsWith("qt.multimedia")
-                            || message.startsWith(QLatin1String("PulseAudioService"))
-                            || message.startsWith(QLatin1String("No audio device detected"))
-                            || message.startsWith(QLatin1String("QAudioSink"))
-                            || message.startsWith(QLatin1String("QPulseAudio"))
-                            || message.contains(QLatin1String("Stream error:"));
-    if (!audioNoise && previousHandler)  // Qt hands back its default handler when none was set
+    const bool audioNoise =
+        QByteArray(context.category ? context.category : "").startsWith("qt.multimedia")
+        || message.startsWith(QLatin1String("PulseAudioService"))
+        || message.startsWith(QLatin1String("No audio device detected"))
+        || message.startsWith(QLatin1String("QAudioSink"))
+        || message.startsWith(QLatin1String("QPulseAudio"))
+        || message.contains(QLatin1String("Stream error:"));
+    if (!audioNoise && previousHandler) // Qt hands back its default handler when none was set
         previousHandler(type, context, message);
 }
 } // namespace
 
 // What the audio thread may touch of its owner; stays valid even if the owner has to leave the
 // thread behind at exit.
-struct AudioOutputShared {
+struct AudioOutputShared
+{
     std::atomic<int> state{static_cast<int>(AudioOutput::State::Untried)};
     std::atomic<bool> streamOpen{false};
     std::atomic<qint64> latencyFrames{0};
@@ -56,9 +58,13 @@ struct AudioOutputShared {
 };
 
 // Owns the sink and the mixer; every member function runs on the audio thread.
-class AudioThreadSide : public QObject {
+class AudioThreadSide : public QObject
+{
 public:
-    explicit AudioThreadSide(std::shared_ptr<AudioOutputShared> shared) : m_shared(std::move(shared)) {}
+    explicit AudioThreadSide(std::shared_ptr<AudioOutputShared> shared)
+        : m_shared(std::move(shared))
+    {
+    }
 
     // The mixer, once a device has been found; null when there is none. Looks the first time only.
     AudioMixer *mixer();
@@ -76,10 +82,10 @@ private:
     bool m_looked = false;
     QAudioDevice m_device;
     QAudioFormat m_format;
-    std::unique_ptr<AudioMixer> m_mixer;  // kept while the stream closes and opens again
+    std::unique_ptr<AudioMixer> m_mixer; // kept while the stream closes and opens again
     QAudioSink *m_sink = nullptr;
     QTimer *m_quietCheck = nullptr;
-    quint64 m_soundMark = 0;  // the mixer's, when the quiet spell began
+    quint64 m_soundMark = 0; // the mixer's, when the quiet spell began
     QElapsedTimer m_quiet;
 };
 
@@ -134,14 +140,15 @@ void AudioThreadSide::openStream()
 {
     if (m_sink || !m_mixer)
         return;
-    // The server picks the buffer (about 145 ms with PulseAudio). A smaller one lets a click into an
-    // open stream be heard sooner but costs CPU all the while the music plays, and Qt's PulseAudio
-    // sink stops pulling for good below about 60 ms.
+    // The server picks the buffer (about 145 ms with PulseAudio). A smaller one lets a click into
+    // an open stream be heard sooner but costs CPU all the while the music plays, and Qt's
+    // PulseAudio sink stops pulling for good below about 60 ms.
     m_sink = new QAudioSink(m_device, m_format, this);
     // Frames count as played from what this sink reports, on top of what went before it.
     const qint64 before = m_mixer->framesDelivered();
-    m_mixer->setPlayedFrames(
-        [sink = m_sink, before] { return before + sink->processedUSecs() * WaveClip::SampleRate / 1000000; });
+    m_mixer->setPlayedFrames([sink = m_sink, before] {
+        return before + sink->processedUSecs() * WaveClip::SampleRate / 1000000;
+    });
     m_sink->start(m_mixer.get());
     if (m_sink->error() != QAudio::NoError || m_sink->state() == QAudio::StoppedState) {
         giveUp();
@@ -160,7 +167,8 @@ void AudioThreadSide::onSinkState(QAudio::State state)
 {
     // A sound server that goes away leaves the game silent, as if there had never been a device.
     if (state == QAudio::StoppedState && m_sink && m_sink->error() != QAudio::NoError)
-        QMetaObject::invokeMethod(this, [this] { giveUp(); }, Qt::QueuedConnection);  // not inside the sink's signal
+        QMetaObject::invokeMethod(
+            this, [this] { giveUp(); }, Qt::QueuedConnection); // not inside the sink's signal
 }
 
 void AudioThreadSide::stopSink()
@@ -200,7 +208,9 @@ void AudioThreadSide::close()
     QTimer::singleShot(CloseTimeoutMs, this, finish);
 }
 
-AudioOutput::AudioOutput(QObject *parent) : QObject(parent), m_shared(std::make_shared<AudioOutputShared>())
+AudioOutput::AudioOutput(QObject *parent)
+    : QObject(parent)
+    , m_shared(std::make_shared<AudioOutputShared>())
 {
     if (filterUsers++ == 0)
         previousHandler = qInstallMessageHandler(audioMessageFilter);
@@ -212,7 +222,8 @@ AudioOutput::~AudioOutput()
     m_closing = true;
     m_shared->owner = nullptr;
     if (m_thread) {
-        QMetaObject::invokeMethod(m_side, [side = m_side] { side->close(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            m_side, [side = m_side] { side->close(); }, Qt::QueuedConnection);
         // A sound server that hangs must not hang the game's exit: then the thread is left behind.
         if (m_thread->wait(QDeadlineTimer(JoinTimeoutMs)))
             delete m_thread;
@@ -273,6 +284,7 @@ quint64 AudioOutput::playClip(std::shared_ptr<const WaveClip> clip)
     if (state() == State::Unavailable || !clip)
         return 0;
     const quint64 serial = ++m_lastSerial;
-    postSound([clip = std::move(clip), serial](AudioMixer &mixer) { mixer.playClip(clip, serial); });
+    postSound(
+        [clip = std::move(clip), serial](AudioMixer &mixer) { mixer.playClip(clip, serial); });
     return serial;
 }

@@ -13,7 +13,8 @@ class AudioThreadSide;
 class QThread;
 struct AudioOutputShared;
 
-class AudioOutput : public QObject {
+class AudioOutput : public QObject
+{
     Q_OBJECT
 public:
     // Untried until the first sound asks for the device.
@@ -36,8 +37,8 @@ public:
     // Runs job on the audio thread after every job posted before it; a job posted after shut-down
     // has begun is dropped.
     void post(std::function<void()> job);
-    // The same for a job that sets something playing: the device is looked for first (once), the job
-    // runs only when there is one, and the stream is opened, or kept open, for what it started.
+    // The same for a job that sets something playing: the device is looked for first (once), the
+    // job runs only when there is one, and the stream is opened, or kept open, for what it started.
     void postSound(std::function<void(AudioMixer &)> job);
     // Plays a clip, cutting off the one playing; its serial comes back in clipPlayedOut.
     // 0 when nothing will play.
@@ -51,8 +52,8 @@ private:
     AudioThreadSide *side();
 
     std::shared_ptr<AudioOutputShared> m_shared;
-    QThread *m_thread = nullptr;        // started by the first job
-    AudioThreadSide *m_side = nullptr;  // lives on m_thread
+    QThread *m_thread = nullptr;       // started by the first job
+    AudioThreadSide *m_side = nullptr; // lives on m_thread
     quint64 m_lastSerial = 0;
     bool m_closing = false;
 };

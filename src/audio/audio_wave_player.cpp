@@ -14,7 +14,8 @@ constexpr qint64 SafetyMarginMs = 500;
 
 // Drops the player's input for the whole program while a clip plays to its end: input given
 // during the wait is lost, not delivered afterwards.
-class InputSwallower : public QObject {
+class InputSwallower : public QObject
+{
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
@@ -34,10 +35,8 @@ protected:
         case QEvent::TouchEnd:
         case QEvent::NonClientAreaMouseButtonPress:
         case QEvent::NonClientAreaMouseButtonRelease:
-        case QEvent::NonClientAreaMouseButtonDblClick:
-            return true;
-        default:
-            return false;
+        case QEvent::NonClientAreaMouseButtonDblClick: return true;
+        default: return false;
         }
     }
 };
@@ -77,15 +76,17 @@ void MixerWavePlayer::playToEnd(const std::shared_ptr<const WaveClip> &wave)
         if (serial != 0 && done >= serial)
             loop.quit();
     });
-    QObject::connect(&m_output, &AudioOutput::stateChanged, &loop, [&loop](AudioOutput::State state) {
-        if (state == AudioOutput::State::Unavailable)
-            loop.quit();
-    });
+    QObject::connect(&m_output, &AudioOutput::stateChanged, &loop,
+                     [&loop](AudioOutput::State state) {
+                         if (state == AudioOutput::State::Unavailable)
+                             loop.quit();
+                     });
     serial = m_output.playClip(wave);
     if (serial == 0)
         return;
     const qint64 latencyMs = m_output.latencyFrames() * 1000 / WaveClip::SampleRate;
-    QTimer::singleShot(static_cast<int>(wave->durationMs() + latencyMs + SafetyMarginMs), &loop, &QEventLoop::quit);
+    QTimer::singleShot(static_cast<int>(wave->durationMs() + latencyMs + SafetyMarginMs), &loop,
+                       &QEventLoop::quit);
     InputSwallower swallower;
     QCoreApplication::instance()->installEventFilter(&swallower);
     const std::shared_ptr<void> held = m_holdInput ? m_holdInput() : nullptr;

@@ -10,13 +10,15 @@
 
 class AudioOutput;
 
-class MixerWavePlayer : public WavePlayer {
+class MixerWavePlayer : public WavePlayer
+{
 public:
     // What `holdInput` returns is kept while a clip plays to its end: the windows switched off, so
     // that nothing pressed by an assistive tool acts behind the waiting call.
     using InputHold = std::function<std::shared_ptr<void>()>;
     explicit MixerWavePlayer(AudioOutput &output, InputHold holdInput = {})
-        : m_output(output), m_holdInput(std::move(holdInput))
+        : m_output(output)
+        , m_holdInput(std::move(holdInput))
     {
     }
 
@@ -31,5 +33,5 @@ private:
 
     AudioOutput &m_output;
     InputHold m_holdInput;
-    QHash<QString, std::shared_ptr<const WaveClip>> m_clips;  // decoded once per file
+    QHash<QString, std::shared_ptr<const WaveClip>> m_clips; // decoded once per file
 };

@@ -1,8 +1,8 @@
 // The About window.
 #include "ui/about.h"
 
-#include "ui/splash.h"
 #include "core/imagery/logo.h"
+#include "ui/splash.h"
 #include "ui/window_placement.h"
 
 #include <QFrame>
@@ -40,13 +40,16 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent, DialogFlags)
     image->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     m_lblTitle = namedLabel(this, "lblTitle", {}, 1.9, true);
     m_lblVersion = namedLabel(this, "lblVersion");
-    auto *credit = namedLabel(this, "Label1", QStringLiteral("Music: \u201cFall Morning\u201d, composed for Tessary by Orvane.Works"));
+    auto *credit = namedLabel(
+        this, "Label1",
+        QStringLiteral("Music: \u201cFall Morning\u201d, composed for Tessary by Orvane.Works"));
     credit->setWordWrap(true);
-    auto *notices = namedLabel(this, "Label3",
-                               QStringLiteral("Copyright \u00a9 2026 Orvane.Works. All rights reserved.\n\n"
-                                              "Warning: this program is protected by copyright law. Copying or "
-                                              "passing it on, in whole or in part, without the permission of "
-                                              "Orvane.Works is not allowed."));
+    auto *notices =
+        namedLabel(this, "Label3",
+                   QStringLiteral("Copyright \u00a9 2026 Orvane.Works. All rights reserved.\n\n"
+                                  "Warning: this program is protected by copyright law. Copying or "
+                                  "passing it on, in whole or in part, without the permission of "
+                                  "Orvane.Works is not allowed."));
     notices->setWordWrap(true);
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));

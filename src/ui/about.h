@@ -5,7 +5,8 @@
 
 class QLabel;
 
-class frmAbout : public QDialog {
+class frmAbout : public QDialog
+{
     Q_OBJECT
 public:
     // Application-modal; made afresh for every opening.

@@ -1,9 +1,9 @@
 // "The Music" window and its picture.
 #include "ui/about_music.h"
 
+#include "core/imagery/logo.h"
 #include "ui/about.h"
 #include "ui/splash.h"
-#include "core/imagery/logo.h"
 #include "ui/window_placement.h"
 
 #include <QGridLayout>
@@ -26,16 +26,19 @@ AboutMusicFrm::AboutMusicFrm(QWidget *parent) : QDialog(parent, DialogFlags)
     auto *image = namedLabel(frame, "Image1");
     image->setPixmap(QPixmap::fromImage(drawMusicPicture(72, devicePixelRatioF())));
     image->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    auto *credit = namedLabel(frame, "label1",
-                              QStringLiteral("The tune is \u201cFall Morning\u201d, a waltz in G major for flute, "
-                                             "nylon-string guitar, strings and bass, composed for Tessary by "
-                                             "Orvane.Works."));
+    auto *credit = namedLabel(
+        frame, "label1",
+        QStringLiteral("The tune is \u201cFall Morning\u201d, a waltz in G major for flute, "
+                       "nylon-string guitar, strings and bass, composed for Tessary by "
+                       "Orvane.Works."));
     credit->setWordWrap(true);
-    auto *invitation = namedLabel(frame, "Label2", QStringLiteral("To hear more of Orvane.Works' music, visit its web page:"));
+    auto *invitation =
+        namedLabel(frame, "Label2",
+                   QStringLiteral("To hear more of Orvane.Works' music, visit its web page:"));
     invitation->setWordWrap(true);
     auto *address = new QLineEdit(MusicPageAddress, frame);
     address->setObjectName(QStringLiteral("Text1"));
-    address->setReadOnly(true);  // there to be copied, not changed
+    address->setReadOnly(true); // there to be copied, not changed
 
     auto *grid = new QGridLayout(frame);
     grid->setHorizontalSpacing(14);
@@ -77,7 +80,7 @@ void drawLeaf(QPainter &p, qreal s)
     autumn.setColorAt(1, QColor(170, 52, 28));
     p.fillPath(blade, autumn);
     p.setPen(QPen(QColor(110, 40, 20), s * 0.025, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(0, s * 0.42), QPointF(0, -s * 0.3));  // stem and midrib
+    p.drawLine(QPointF(0, s * 0.42), QPointF(0, -s * 0.3)); // stem and midrib
     p.setPen(QPen(QColor(120, 46, 22, 190), s * 0.015, Qt::SolidLine, Qt::RoundCap));
     for (int i = 0; i < 3; ++i) {
         const qreal y = s * (0.12 - i * 0.13), reach = s * (0.17 - i * 0.03);
@@ -98,7 +101,8 @@ void drawNotes(QPainter &p, qreal s)
         p.drawLine(QPointF(x, heads[i].y() - s * 0.01), QPointF(x, stemTop[i]));
     }
     QPainterPath beam;
-    const qreal x0 = heads[0].x() + s * 0.075 - s * 0.017, x1 = heads[1].x() + s * 0.075 + s * 0.017;
+    const qreal x0 = heads[0].x() + s * 0.075 - s * 0.017,
+                x1 = heads[1].x() + s * 0.075 + s * 0.017;
     beam.moveTo(x0, stemTop[0]);
     beam.lineTo(x1, stemTop[1]);
     beam.lineTo(x1, stemTop[1] + s * 0.08);

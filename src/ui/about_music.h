@@ -7,7 +7,8 @@
 // The address shown in the window's text box.
 inline const QString MusicPageAddress = QStringLiteral("https://orvane.works/music");
 
-class AboutMusicFrm : public QDialog {
+class AboutMusicFrm : public QDialog
+{
     Q_OBJECT
 public:
     // Application-modal; made afresh for every opening.

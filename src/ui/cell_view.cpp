@@ -6,9 +6,10 @@
 #include <QPainter>
 
 namespace {
-// A screen reader or test tool presses a cell as it presses a button; a switched-off board ignores it
-// as it ignores the mouse.
-class CellAccessible : public QAccessibleWidget {
+// A screen reader or test tool presses a cell as it presses a button; a switched-off board ignores
+// it as it ignores the mouse.
+class CellAccessible : public QAccessibleWidget
+{
 public:
     explicit CellAccessible(CellView *cell) : QAccessibleWidget(cell, QAccessible::Button) {}
     QStringList actionNames() const override { return {pressAction()}; }
@@ -91,7 +92,8 @@ void CellView::paintEvent(QPaintEvent *)
         } else {
             // Shown at its own size, centred; whatever does not fit is cut off.
             const QSizeF own = m_picture.image.deviceIndependentSize();
-            const QPointF topLeft((r.width() - own.width()) / 2.0, (r.height() - own.height()) / 2.0);
+            const QPointF topLeft((r.width() - own.width()) / 2.0,
+                                  (r.height() - own.height()) / 2.0);
             p.drawImage(QRectF(topLeft, own), m_picture.image);
         }
     }
@@ -130,6 +132,7 @@ void CellView::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool wasPressed = m_pressed;
     m_pressed = false;
-    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (wasPressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint()))
         emit clicked();
 }

@@ -7,12 +7,13 @@
 
 class QPainter;
 
-enum class SpecialEffect { Flat, Raised, Sunken };  // a tile is raised, the empty cell sunken
+enum class SpecialEffect { Flat, Raised, Sunken }; // a tile is raised, the empty cell sunken
 enum class BorderStyle { None, SingleLine };
 enum class PictureAlignment { TopLeft, Centred };
-enum class PictureSizeMode { Clip, Stretch };  // shown at its own size, or scaled to the view
+enum class PictureSizeMode { Clip, Stretch }; // shown at its own size, or scaled to the view
 
-class CellView : public QWidget {
+class CellView : public QWidget
+{
     Q_OBJECT
 public:
     explicit CellView(QWidget *parent = nullptr);

@@ -68,7 +68,8 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 QWidget *HelpWindow::buildIndexTab()
 {
     auto *tab = new QWidget;
-    auto *prompt = new QLabel(QStringLiteral("&Type the first letters of the word you are looking for:"));
+    auto *prompt =
+        new QLabel(QStringLiteral("&Type the first letters of the word you are looking for:"));
     prompt->setWordWrap(true);
     m_indexEdit = new QLineEdit;
     m_indexEdit->setObjectName(QStringLiteral("HelpIndexEdit"));
@@ -126,7 +127,7 @@ void HelpWindow::showTopic(const QString &anchor)
 void HelpWindow::fillLists(const HelpTopics &topics)
 {
     auto fill = [](QListWidget *list, const QList<HelpTopic> &entries) {
-        const QSignalBlocker quiet(list);  // filling shows no topic
+        const QSignalBlocker quiet(list); // filling shows no topic
         list->clear();
         for (const HelpTopic &topic : entries) {
             auto *item = new QListWidgetItem(topic.title, list);
@@ -143,10 +144,11 @@ void HelpWindow::showNotFound(const QString &helpFile)
     m_fileUrl.clear();
     fillLists({});
     m_page->clearHistory();
-    m_page->setHtml(QStringLiteral("<h2>Help not found</h2>"
-                                   "<p>The help file <code>%1</code> was not found.</p>"
-                                   "<p>The game is not affected: close this window and go on playing.</p>")
-                        .arg(helpFile.toHtmlEscaped()));
+    m_page->setHtml(
+        QStringLiteral("<h2>Help not found</h2>"
+                       "<p>The help file <code>%1</code> was not found.</p>"
+                       "<p>The game is not affected: close this window and go on playing.</p>")
+            .arg(helpFile.toHtmlEscaped()));
 }
 
 // Selects the first keyword that begins with what has been typed, as a printed index would be read.

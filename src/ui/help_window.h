@@ -1,8 +1,8 @@
 // The help window: the help page with a contents list and a keyword index beside it.
 #pragma once
 
-#include "core/platform/help_viewer.h"
 #include "core/files/help_topics.h"
+#include "core/platform/help_viewer.h"
 
 #include <QPointer>
 #include <QUrl>
@@ -14,7 +14,8 @@ class QListWidgetItem;
 class QTabWidget;
 class QTextBrowser;
 
-class HelpWindow : public QWidget {
+class HelpWindow : public QWidget
+{
     Q_OBJECT
 public:
     explicit HelpWindow(QWidget *parent = nullptr);
@@ -41,8 +42,10 @@ private:
     QUrl m_fileUrl;
 };
 
-// The help viewer of the running game: one help window, made on first use and raised when asked again.
-class QtHelpViewer : public HelpViewer {
+// The help viewer of the running game: one help window, made on first use and raised when asked
+// again.
+class QtHelpViewer : public HelpViewer
+{
 public:
     QtHelpViewer() = default;
     QtHelpViewer(const QtHelpViewer &) = delete;

@@ -2,8 +2,8 @@
 #include "ui/main_window.h"
 
 #include "core/board/board_geometry.h"
-#include "ui/picture_box.h"
 #include "ui/cell_view.h"
+#include "ui/picture_box.h"
 #include "ui/window_placement.h"
 
 #include <QAction>
@@ -13,8 +13,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-Form1::Form1(const Platform &platform, QWidget *parent)
-    : QMainWindow(parent), m_session(platform)
+Form1::Form1(const Platform &platform, QWidget *parent) : QMainWindow(parent), m_session(platform)
 {
     setObjectName(QStringLiteral("Form1"));
     // The caption is the product name and one space, as players have always seen it.
@@ -32,8 +31,9 @@ Form1::Form1(const Platform &platform, QWidget *parent)
 namespace {
 // One row per menu, entry or separator, in menu order. A row with a caption and no handler is a
 // menu of its own; a row without a caption is a separator.
-struct MenuRow {
-    const char *parent;  // the menu it goes in; "" for the menu bar
+struct MenuRow
+{
+    const char *parent; // the menu it goes in; "" for the menu bar
     const char *name;
     const char *caption;
     void (Form1::*handler)() = nullptr;
@@ -124,7 +124,9 @@ void Form1::buildBoardArea()
             view->setObjectName(QStringLiteral("Row%1_%2").arg(r + 1).arg(c));
             view->setGeometry(twipsToPixels(CellLeftStep * c), twipsToPixels(CellTopStep * r),
                               twipsToPixels(CellWidth), twipsToPixels(CellHeight));
-            connect(view, &CellView::clicked, this, [this, r, c] { m_session.cellClicked({r, c}); });
+            connect(view, &CellView::clicked, this, [this, r, c] {
+                m_session.cellClicked({r, c});
+            });
             m_cells[static_cast<size_t>(r)][static_cast<size_t>(c)] = view;
         }
     }
@@ -203,8 +205,9 @@ void Form1::setOuterSize(int widthTwips, int heightTwips)
 {
     m_outerTwips = QSize(widthTwips, heightTwips);
     const int clientWidth = twipsToPixels(widthTwips - FrameWidthAllowance);
-    const int menuHeight = menuBar()->heightForWidth(clientWidth) > 0 ? menuBar()->heightForWidth(clientWidth)
-                                                                      : menuBar()->sizeHint().height();
+    const int menuHeight = menuBar()->heightForWidth(clientWidth) > 0
+                               ? menuBar()->heightForWidth(clientWidth)
+                               : menuBar()->sizeHint().height();
     const int clientHeight = twipsToPixels(heightTwips - m_extraHeightTwips) + menuHeight;
     setFixedSize(clientWidth, clientHeight);
 }

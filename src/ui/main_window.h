@@ -28,7 +28,8 @@ enum class StatusPanel { BoardSize = 1, PictureName = 2, Clicks = 3 };
 // Views Row1 .. Row8 with eight cells each: every board size uses the top-left n x n of them.
 inline constexpr int ViewGridSide = 8;
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow
+{
     Q_OBJECT
 public:
     explicit Form1(const Platform &platform, QWidget *parent = nullptr);
@@ -78,7 +79,8 @@ public:
     CellView *cellView(int row, int col) const;
     QStatusBar *statusBar1() const { return m_statusBar1; }
     Form2 *pictureBox() const { return m_form2; }
-    // The outer window size in twips, as the board-size procedures and the status bar toggles set it.
+    // The outer window size in twips, as the board-size procedures and the status bar toggles set
+    // it.
     QSize outerSizeTwips() const { return m_outerTwips; }
 
 protected:
@@ -92,7 +94,8 @@ private:
     void connectSession();
     void setChecked(const QString &name, bool checked);
     void setPanelText(StatusPanel panel, const QString &text);
-    template <typename Dialog> void openSetupDialog();
+    template<typename Dialog>
+    void openSetupDialog();
     void showGameInPlay();
     void showSetUp();
     void Initialize_Board();
@@ -109,15 +112,15 @@ private:
     int statusBarHeightTwips() const;
 
     GameSession m_session;
-    std::unique_ptr<PicFrm> m_picFrm;  // made on first use, dropped at shut-down
-    std::vector<Picture> m_tilePictures;  // piece k at k - 1 in a picture game
+    std::unique_ptr<PicFrm> m_picFrm;    // made on first use, dropped at shut-down
+    std::vector<Picture> m_tilePictures; // piece k at k - 1 in a picture game
     std::array<std::array<CellView *, ViewGridSide>, ViewGridSide> m_cells{};
     QWidget *m_picture1 = nullptr;
     QWidget *m_cellArea = nullptr;
     QStatusBar *m_statusBar1 = nullptr;
     QLabel *m_panels[3] = {};
     QPointer<Form2> m_form2;
-    QList<QPointer<QDialog>> m_openSetups;  // the set-up dialogs on screen, the latest last
+    QList<QPointer<QDialog>> m_openSetups; // the set-up dialogs on screen, the latest last
     QHash<QString, QAction *> m_menuEntries;
     QSize m_outerTwips;
     int m_extraHeightTwips = 0;

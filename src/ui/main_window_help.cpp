@@ -1,13 +1,14 @@
 // Form1's Help menu: the help window and the two About windows.
 #include "ui/main_window.h"
 
+#include "core/platform/help_viewer.h"
 #include "ui/about.h"
 #include "ui/about_music.h"
-#include "core/platform/help_viewer.h"
 
 void Form1::HelpMe_Click()
 {
-    m_session.platform().help.showContentsAndIndex(m_session.platform().file(QStringLiteral("tessaryhelp.html")));
+    m_session.platform().help.showContentsAndIndex(
+        m_session.platform().file(QStringLiteral("tessaryhelp.html")));
 }
 
 void Form1::AboutMe_Click()

@@ -15,7 +15,8 @@ Form1::~Form1() = default;
 void Form1::showFewestClicks()
 {
     const std::optional<int> fewest = m_session.fewestClicks();
-    const QString text = fewest ? QStringLiteral("Fewest clicks possible: %1").arg(*fewest) : QString();
+    const QString text =
+        fewest ? QStringLiteral("Fewest clicks possible: %1").arg(*fewest) : QString();
     QLabel *panel = m_panels[static_cast<int>(StatusPanel::Clicks) - 1];
     panel->setToolTip(text);
     panel->setAccessibleDescription(text);

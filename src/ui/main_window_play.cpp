@@ -36,9 +36,9 @@ void Form1::showSetUp()
 
     const BoardSizeInfo &info = boardSizeInfo(n);
     const CellView *first = cellView(0, 0);
-    const WindowTwips w = windowTwips(n, !isChecked(QStringLiteral("BarOff")), statusBarHeightTwips(),
-                                      first->width() * TwipsPerPixel,
-                                      first->height() * TwipsPerPixel);
+    const WindowTwips w =
+        windowTwips(n, !isChecked(QStringLiteral("BarOff")), statusBarHeightTwips(),
+                    first->width() * TwipsPerPixel, first->height() * TwipsPerPixel);
     m_picture1->setFixedSize(twipsToPixels(w.boardWidth), twipsToPixels(w.boardHeight));
     m_cellArea->setGeometry(m_picture1->contentsRect());
     m_extraHeightTwips = info.extraWindowHeight;
@@ -55,7 +55,8 @@ void Form1::showSetUp()
     showGameInPlay();
 }
 
-// Every view, on the board or not: centred, flat, single line, no picture; stretched in a picture game.
+// Every view, on the board or not: centred, flat, single line, no picture; stretched in a picture
+// game.
 void Form1::Initialize_Board()
 {
     const bool pictures = m_session.setup().picturesGame();

@@ -12,7 +12,8 @@ void Form1::showPictureName(const QString &name)
 }
 
 // A dialog already open is brought forward; a closed one is made afresh.
-template <typename Dialog> void Form1::openSetupDialog()
+template<typename Dialog>
+void Form1::openSetupDialog()
 {
     QDialog *dialog = nullptr;
     for (const QPointer<QDialog> &open : std::as_const(m_openSetups)) {
@@ -43,12 +44,16 @@ template <typename Dialog> void Form1::openSetupDialog()
 // the game in play; the picture name is the previewed one only while Picture Setup is open.
 void Form1::showGameInPlay()
 {
-    m_openSetups.removeIf([](const QPointer<QDialog> &dialog) { return !dialog || !dialog->isVisible(); });
-    const bool numbers = m_openSetups.isEmpty() ? !m_session.setup().picturesGame() : qobject_cast<Setupfrm2 *>(m_openSetups.last()) != nullptr;
+    m_openSetups.removeIf(
+        [](const QPointer<QDialog> &dialog) { return !dialog || !dialog->isVisible(); });
+    const bool numbers = m_openSetups.isEmpty()
+                             ? !m_session.setup().picturesGame()
+                             : qobject_cast<Setupfrm2 *>(m_openSetups.last()) != nullptr;
     setChecked(QStringLiteral("Numbers"), numbers);
     setChecked(QStringLiteral("Pictures"), !numbers);
-    const bool previewing = std::any_of(m_openSetups.cbegin(), m_openSetups.cend(),
-                                        [](const QPointer<QDialog> &dialog) { return qobject_cast<SetUpFrm *>(dialog); });
+    const bool previewing = std::any_of(
+        m_openSetups.cbegin(), m_openSetups.cend(),
+        [](const QPointer<QDialog> &dialog) { return qobject_cast<SetUpFrm *>(dialog); });
     if (!previewing)
         setPanelText(StatusPanel::PictureName, m_session.setup().shownName);
 }

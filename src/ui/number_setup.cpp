@@ -9,7 +9,8 @@
 #include <QRadioButton>
 
 Setupfrm2::Setupfrm2(GameSession &session, QWidget *parent)
-    : QDialog(parent, DialogFlags), m_session(session)
+    : QDialog(parent, DialogFlags)
+    , m_session(session)
 {
     setObjectName(QStringLiteral("Setupfrm2"));
     setWindowTitle(QStringLiteral("Number Setup"));

@@ -6,14 +6,15 @@
 class GameSession;
 class QRadioButton;
 
-class Setupfrm2 : public QDialog {
+class Setupfrm2 : public QDialog
+{
     Q_OBJECT
 public:
     // Non-modal and deleted when it closes, so every opening starts at "4x4".
     Setupfrm2(GameSession &session, QWidget *parent);
 
-    void Command1_Click();  // "OK"
-    void Command2_Click();  // "Cancel"
+    void Command1_Click(); // "OK"
+    void Command2_Click(); // "Cancel"
 
 private:
     GameSession &m_session;

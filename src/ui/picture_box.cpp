@@ -1,8 +1,8 @@
 // The Picture Box window.
 #include "ui/picture_box.h"
 
-#include "ui/window_placement.h"
 #include "ui/cell_view.h"
+#include "ui/window_placement.h"
 
 #include <QMenuBar>
 
@@ -11,8 +11,9 @@ QPoint pictureBoxPosition(QPoint mainTopLeft, int mainOuterWidth)
     return QPoint(mainTopLeft.x() + mainOuterWidth + 100, mainTopLeft.y());
 }
 
-Form2::Form2(QWidget *mainWindow) : QMainWindow(mainWindow, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                                                                | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+Form2::Form2(QWidget *mainWindow)
+    : QMainWindow(mainWindow, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Picture Box"));
@@ -20,7 +21,8 @@ Form2::Form2(QWidget *mainWindow) : QMainWindow(mainWindow, Qt::Window | Qt::Win
 
     QMenu *size = menuBar()->addMenu(QStringLiteral("&Size"));
     size->setObjectName(QStringLiteral("Size"));
-    const struct {
+    const struct
+    {
         const char *name;
         const char *caption;
         void (Form2::*handler)();
@@ -46,7 +48,8 @@ void Form2::Form_Load(QWidget *mainWindow)
 {
     if (mainWindow) {
         const QRect outer = mainWindow->frameGeometry();
-        const QPoint twips = pictureBoxPosition(outer.topLeft() * TwipsPerPixel, outer.width() * TwipsPerPixel);
+        const QPoint twips =
+            pictureBoxPosition(outer.topLeft() * TwipsPerPixel, outer.width() * TwipsPerPixel);
         move(twipsToPixels(twips.x()), twipsToPixels(twips.y()));
     }
     SmallSize_Click();
@@ -57,9 +60,18 @@ void Form2::setPicture(const QImage &picture)
     m_image1->setPicture(Picture{picture, QStringLiteral("Goal picture")});
 }
 
-void Form2::SmallSize_Click() { applySize(SmallPictureBox); }
-void Form2::MediumSize_Click() { applySize(MediumPictureBox); }
-void Form2::LargeSize_Click() { applySize(LargePictureBox); }
+void Form2::SmallSize_Click()
+{
+    applySize(SmallPictureBox);
+}
+void Form2::MediumSize_Click()
+{
+    applySize(MediumPictureBox);
+}
+void Form2::LargeSize_Click()
+{
+    applySize(LargePictureBox);
+}
 
 // The image fills the client area under the menu bar; the frame allowance is the platform's.
 void Form2::applySize(const PictureBoxSize &size)

@@ -7,7 +7,8 @@
 class CellView;
 
 // Outer sizes in twips: the image side plus 135 wide and plus 690 high.
-struct PictureBoxSize {
+struct PictureBoxSize
+{
     int windowWidth;
     int windowHeight;
     int imageSide;
@@ -19,7 +20,8 @@ inline constexpr PictureBoxSize LargePictureBox{4430, 4985, 4295};
 // Top-left of the Picture Box: 100 twips right of the main window, top edges level.
 QPoint pictureBoxPosition(QPoint mainTopLeft, int mainOuterWidth);
 
-class Form2 : public QMainWindow {
+class Form2 : public QMainWindow
+{
     Q_OBJECT
 public:
     // Loading places the window beside `mainWindow` at the small size.

@@ -1,12 +1,12 @@
 // The Picture Setup dialog: its controls, its loading and the browsing for a picture of one's own.
 #include "ui/picture_setup.h"
 
-#include "core/session/game_session.h"
 #include "core/files/picture_file.h"
+#include "core/platform/message_boxes.h"
+#include "core/session/game_session.h"
 #include "ui/picture_setup_browser.h"
 #include "ui/picture_setup_preview.h"
 #include "ui/picture_setup_stock.h"
-#include "core/platform/message_boxes.h"
 #include "ui/window_placement.h"
 
 #include <QDir>
@@ -15,7 +15,8 @@
 #include <QRadioButton>
 
 SetUpFrm::SetUpFrm(GameSession &session, QWidget *parent)
-    : QDialog(parent, DialogFlags), m_session(session)
+    : QDialog(parent, DialogFlags)
+    , m_session(session)
 {
     setObjectName(QStringLiteral("SetUpFrm"));
     setWindowTitle(QStringLiteral("Picture Setup"));
@@ -65,8 +66,8 @@ void SetUpFrm::buildPictureFrame()
     auto *frame = new QGroupBox(QStringLiteral("Skill Level"), this);
     frame->setObjectName(QStringLiteral("Frame2"));
     placeInTwips(*frame, 1440, 120, 1575, 2175);
-    void (SetUpFrm::*const handlers[6])() = {&SetUpFrm::Option6_Click, &SetUpFrm::Option7_Click,
-                                             &SetUpFrm::Option8_Click, &SetUpFrm::Option9_Click,
+    void (SetUpFrm::*const handlers[6])() = {&SetUpFrm::Option6_Click,  &SetUpFrm::Option7_Click,
+                                             &SetUpFrm::Option8_Click,  &SetUpFrm::Option9_Click,
                                              &SetUpFrm::Option10_Click, &SetUpFrm::Option12_Click};
     for (int i = 0; i < 6; ++i) {
         const StockOption &place = StockOptions[i];
@@ -80,7 +81,7 @@ void SetUpFrm::buildPictureFrame()
     m_option11->setObjectName(QStringLiteral("Option11"));
     placeInTwips(*m_option11, 240, 1800, 1095, 255);
     connectChoice(m_option11, &SetUpFrm::Option11_Click);
-    const QSignalBlocker opening(m_stockOptions[0]);  // Form_Load paints it once the preview exists
+    const QSignalBlocker opening(m_stockOptions[0]); // Form_Load paints it once the preview exists
     m_stockOptions[0]->setChecked(true);
     m_shownChoice = m_stockOptions[0];
 }
@@ -108,7 +109,8 @@ void SetUpFrm::buildBrowser()
 
 void SetUpFrm::buildButtons()
 {
-    const struct {
+    const struct
+    {
         const char *name;
         const char *caption;
         int left, top, width;
@@ -131,13 +133,14 @@ void SetUpFrm::Form_Load()
     ShowStockPicture();
     m_file1->setPattern(QStringLiteral("*.bmp;*.jpg;*.gif"));
     // The folder may have gone since it was last shown; fall back rather than show nothing.
-    const QString candidates[] = {m_session.lastPictureFolder(), m_session.platform().programFolder, QDir::homePath(),
-                                  QDir::rootPath()};
+    const QString candidates[] = {m_session.lastPictureFolder(), m_session.platform().programFolder,
+                                  QDir::homePath(), QDir::rootPath()};
     for (const QString &folder : candidates) {
         if (m_dir1->setPath(folder))
             break;
     }
-    // The drive list names the file system that holds the folder shown, so that the two lists agree.
+    // The drive list names the file system that holds the folder shown, so that the two lists
+    // agree.
     m_drive1->setDrive(m_dir1->path());
     GridCells = 3;
 }

@@ -10,7 +10,8 @@ class GameSession;
 class PreviewBox;
 class QRadioButton;
 
-class SetUpFrm : public QDialog {
+class SetUpFrm : public QDialog
+{
     Q_OBJECT
 public:
     // Non-modal and deleted when it closes, so every opening starts afresh.
@@ -31,10 +32,10 @@ public:
     void Drive1_Change();
     void Dir1_Change();
     void File1_Click();
-    void Command3_Click();  // "Show Grid"
-    void Command4_Click();  // "Hide grid"
-    void Command1_Click();  // "Setup board"
-    void Command2_Click();  // "Cancel"
+    void Command3_Click(); // "Show Grid"
+    void Command4_Click(); // "Hide grid"
+    void Command1_Click(); // "Setup board"
+    void Command2_Click(); // "Cancel"
 
     // The stock picture the status bar names while the dialog is open; empty before one is shown.
     QString shownName() const { return m_shownName; }
@@ -67,7 +68,7 @@ private:
     QRadioButton *m_option11 = nullptr;    // "Custom"
     QRadioButton *m_shownChoice = nullptr; // the picture option the preview stands for
     QString m_shownName;
-    int m_previewStock = 0;                // the stock picture in the preview; -1 for a file of one's own
+    int m_previewStock = 0; // the stock picture in the preview; -1 for a file of one's own
     DriveList *m_drive1 = nullptr;
     FolderList *m_dir1 = nullptr;
     FileList *m_file1 = nullptr;

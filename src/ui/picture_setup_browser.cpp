@@ -18,10 +18,12 @@ constexpr int IndentPixels = 8;
 // A batch of the file list ends after this long, so input and painting get their turn.
 constexpr qint64 BatchMilliseconds = 8;
 // Indents each folder by its depth, leaving its name plain for type-ahead search.
-class FolderDelegate : public QStyledItemDelegate {
+class FolderDelegate : public QStyledItemDelegate
+{
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
     {
         QStyleOptionViewItem indented = option;
         indented.rect.setLeft(option.rect.left() + index.data(DepthRole).toInt() * IndentPixels);
@@ -39,14 +41,17 @@ QString driveOf(const QString &path)
 DriveList::DriveList(QWidget *parent) : QComboBox(parent)
 {
     QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
-    std::sort(volumes.begin(), volumes.end(),
-              [](const QStorageInfo &a, const QStorageInfo &b) { return a.rootPath() < b.rootPath(); });
+    std::sort(volumes.begin(), volumes.end(), [](const QStorageInfo &a, const QStorageInfo &b) {
+        return a.rootPath() < b.rootPath();
+    });
     for (const QStorageInfo &volume : volumes) {
         if (!volume.isValid() || !volume.isReady())
             continue;
         const QString device = QFileInfo(QString::fromLocal8Bit(volume.device())).fileName();
         const QString label = volume.name().isEmpty() ? device : volume.name();
-        addItem(label.isEmpty() ? volume.rootPath() : volume.rootPath() + QStringLiteral("  [") + label + QLatin1Char(']'),
+        addItem(label.isEmpty()
+                    ? volume.rootPath()
+                    : volume.rootPath() + QStringLiteral("  [") + label + QLatin1Char(']'),
                 volume.rootPath());
     }
     connect(this, &QComboBox::activated, this, &DriveList::changed);
@@ -91,7 +96,8 @@ void FolderList::enter(const QString &folder)
 
 void FolderList::addEntry(const QString &text, const QString &folder, int depth, bool open)
 {
-    const QIcon icon = style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon);
+    const QIcon icon =
+        style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon);
     auto *item = new QListWidgetItem(icon, text, this);
     item->setData(FolderRole, folder);
     item->setData(DepthRole, depth);
@@ -116,10 +122,11 @@ bool FolderList::setPath(const QString &folder)
     }
     QListWidgetItem *current = item(count() - 1);
     const QDir dir(path);
-    for (const QString &name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
+    for (const QString &name :
+         dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase))
         addEntry(name, dir.filePath(name), int(parts.size()) + 1, false);
     setCurrentItem(current);
-    current->setSelected(true);  // marked also while the list is switched off
+    current->setSelected(true); // marked also while the list is switched off
     scrollToItem(current);
     if (changedFolder)
         emit changed();
@@ -132,7 +139,8 @@ FileList::FileList(QWidget *parent) : QListWidget(parent), m_pattern(QStringLite
     selectOnlyWhenEnabled(this);
     m_batchTimer.setInterval(0);
     connect(&m_batchTimer, &QTimer::timeout, this, &FileList::readBatch);
-    // Selection, not the current item: tabbing into the list makes a current item but chooses nothing.
+    // Selection, not the current item: tabbing into the list makes a current item but chooses
+    // nothing.
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (m_filling || selectedItems().isEmpty())
             return;

@@ -14,7 +14,8 @@
 QString driveOf(const QString &path);
 
 // The mounted file systems, each named by its root folder.
-class DriveList : public QComboBox {
+class DriveList : public QComboBox
+{
     Q_OBJECT
 public:
     explicit DriveList(QWidget *parent = nullptr);
@@ -30,7 +31,8 @@ signals:
 
 // A folder and its way up: the folders above it, itself, then its subfolders; a double click or
 // Enter on an entry opens it.
-class FolderList : public QListWidget {
+class FolderList : public QListWidget
+{
     Q_OBJECT
 public:
     explicit FolderList(QWidget *parent = nullptr);
@@ -53,14 +55,15 @@ private:
 
 // The files of one folder whose names match a pattern, sorted by name regardless of case.
 // A large folder is read a batch at a time between events, so the window stays responsive.
-class FileList : public QListWidget {
+class FileList : public QListWidget
+{
     Q_OBJECT
 public:
     explicit FileList(QWidget *parent = nullptr);
     QString path() const { return m_path; }
     void setPath(const QString &folder);
     void setPattern(const QString &pattern);
-    QString fileName() const;  // the selected file, "" for none
+    QString fileName() const; // the selected file, "" for none
     bool isListing() const { return m_iterator != nullptr; }
 
 signals:

@@ -1,10 +1,10 @@
 // The Picture Setup dialog's choices: size and picture options, the grid, "Setup board", "Cancel".
 #include "ui/picture_setup.h"
 
+#include "core/platform/message_boxes.h"
 #include "core/session/game_session.h"
 #include "ui/picture_setup_preview.h"
 #include "ui/picture_setup_stock.h"
-#include "core/platform/message_boxes.h"
 
 #include <QRadioButton>
 
@@ -14,18 +14,51 @@ namespace {
 constexpr int PreviewOuterTwips = 3855;
 } // namespace
 
-void SetUpFrm::Option1_Click() { GridCells = 3; }
-void SetUpFrm::Option2_Click() { GridCells = 4; }
-void SetUpFrm::Option3_Click() { GridCells = 5; }
-void SetUpFrm::Option4_Click() { GridCells = 6; }
-void SetUpFrm::Option5_Click() { GridCells = 7; }
+void SetUpFrm::Option1_Click()
+{
+    GridCells = 3;
+}
+void SetUpFrm::Option2_Click()
+{
+    GridCells = 4;
+}
+void SetUpFrm::Option3_Click()
+{
+    GridCells = 5;
+}
+void SetUpFrm::Option4_Click()
+{
+    GridCells = 6;
+}
+void SetUpFrm::Option5_Click()
+{
+    GridCells = 7;
+}
 
-void SetUpFrm::Option6_Click() { stockOption_Click(); }
-void SetUpFrm::Option7_Click() { stockOption_Click(); }
-void SetUpFrm::Option8_Click() { stockOption_Click(); }
-void SetUpFrm::Option9_Click() { stockOption_Click(); }
-void SetUpFrm::Option10_Click() { stockOption_Click(); }
-void SetUpFrm::Option12_Click() { stockOption_Click(); }
+void SetUpFrm::Option6_Click()
+{
+    stockOption_Click();
+}
+void SetUpFrm::Option7_Click()
+{
+    stockOption_Click();
+}
+void SetUpFrm::Option8_Click()
+{
+    stockOption_Click();
+}
+void SetUpFrm::Option9_Click()
+{
+    stockOption_Click();
+}
+void SetUpFrm::Option10_Click()
+{
+    stockOption_Click();
+}
+void SetUpFrm::Option12_Click()
+{
+    stockOption_Click();
+}
 
 void SetUpFrm::stockOption_Click()
 {
@@ -99,7 +132,7 @@ void SetUpFrm::Command1_Click()
         ++size;
     const QImage goal = m_picture1->Image();
     m_session.startGame(m_previewStock >= 0 ? GameSetup::stockPicture(size, m_previewStock, goal)
-                                         : GameSetup::customPicture(size, goal));
+                                            : GameSetup::customPicture(size, goal));
     accept();
 }
 

@@ -21,7 +21,8 @@ QSize PreviewBox::devicePictureSize() const
     return QSize(side, side);
 }
 
-template <typename Draw> void PreviewBox::draw(Draw &&paint)
+template<typename Draw>
+void PreviewBox::draw(Draw &&paint)
 {
     QImage &target = m_autoRedraw ? m_image : m_screen;
     {

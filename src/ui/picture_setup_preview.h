@@ -4,10 +4,11 @@
 #include <QFrame>
 #include <QImage>
 
-class PreviewBox : public QFrame {
+class PreviewBox : public QFrame
+{
     Q_OBJECT
 public:
-    static constexpr int Side = 253;         // the drawing area, logical pixels
+    static constexpr int Side = 253; // the drawing area, logical pixels
     static constexpr int BorderPixels = 2;
 
     explicit PreviewBox(QWidget *parent = nullptr);
@@ -32,7 +33,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    template <typename Draw> void draw(Draw &&paint);
+    template<typename Draw>
+    void draw(Draw &&paint);
 
     QImage m_image;
     QImage m_screen;

@@ -3,7 +3,8 @@
 
 #include <QString>
 
-struct StockOption {
+struct StockOption
+{
     const char *name;
     int top;
     int width;
@@ -16,5 +17,6 @@ inline constexpr StockOption StockOptions[6] = {
 };
 
 // The wording is the game's own, spelling and all: players and the help text quote it.
-inline const QString NotSquareMessage = QStringLiteral(
-    "The picture your atttempting to use is not scquare (e.g, 300x300 pixels). Resize the image and retry)");
+inline const QString NotSquareMessage =
+    QStringLiteral("The picture your atttempting to use is not scquare (e.g, 300x300 pixels). "
+                   "Resize the image and retry)");

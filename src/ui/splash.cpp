@@ -23,7 +23,8 @@ QLabel *namedLabel(QWidget *parent, const char *name, const QString &text, qreal
 }
 
 frmSplash::frmSplash(std::function<void()> startProgram, QWidget *parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), m_startProgram(std::move(startProgram))
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , m_startProgram(std::move(startProgram))
 {
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -45,9 +46,13 @@ frmSplash::frmSplash(std::function<void()> startProgram, QWidget *parent)
     grid->addWidget(logo, 0, 0, 3, 1, Qt::AlignCenter);
     grid->addWidget(m_lblProductName, 0, 1, Qt::AlignLeft | Qt::AlignBottom);
     grid->addWidget(m_lblVersion, 1, 1, Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(namedLabel(frame, "lblCompany", QStringLiteral("Orvane.Works")), 2, 1, Qt::AlignLeft | Qt::AlignBottom);
-    grid->addWidget(namedLabel(frame, "lblCopyright", QStringLiteral("Copyright \u00a9 2026 Orvane.Works. All rights reserved."), 0.85),
-                    3, 0, 1, 2, Qt::AlignCenter);
+    grid->addWidget(namedLabel(frame, "lblCompany", QStringLiteral("Orvane.Works")), 2, 1,
+                    Qt::AlignLeft | Qt::AlignBottom);
+    grid->addWidget(
+        namedLabel(frame, "lblCopyright",
+                   QStringLiteral("Copyright \u00a9 2026 Orvane.Works. All rights reserved."),
+                   0.85),
+        3, 0, 1, 2, Qt::AlignCenter);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -66,7 +71,7 @@ void frmSplash::Form_Load()
 
 void frmSplash::Timer1_Timer()
 {
-    m_timer1->stop();  // once only
+    m_timer1->stop(); // once only
     if (m_startProgram)
         m_startProgram();
     close();

@@ -12,9 +12,11 @@ inline const QString ProgramTitle = QStringLiteral("Tessary");
 inline const QString VersionText = QStringLiteral("Version " TESSARY_VERSION);
 
 // A label named for the tests and tools that find it; `scale` sizes its font from the default.
-QLabel *namedLabel(QWidget *parent, const char *name, const QString &text = {}, qreal scale = 1.0, bool bold = false);
+QLabel *namedLabel(QWidget *parent, const char *name, const QString &text = {}, qreal scale = 1.0,
+                   bool bold = false);
 
-class frmSplash : public QWidget {
+class frmSplash : public QWidget
+{
     Q_OBJECT
 public:
     // startProgram runs once, when Timer1 fires.

@@ -1,8 +1,8 @@
 // The start routine called by the splash window.
 #include "ui/startup.h"
 
-#include "ui/main_window.h"
 #include "core/platform/random_source.h"
+#include "ui/main_window.h"
 
 std::unique_ptr<Form1> StartProgram(Platform &platform)
 {

@@ -23,7 +23,7 @@ QFont sansFont(qreal points, bool bold)
     return font;
 }
 
-template <typename W>
+template<typename W>
 W *place(W *widget, const char *name, const QRect &rect)
 {
     widget->setObjectName(QLatin1String(name));
@@ -31,21 +31,24 @@ W *place(W *widget, const char *name, const QRect &rect)
     return widget;
 }
 
-struct PictureOption {
+struct PictureOption
+{
     const char *name;
     const char *caption;
     int top;
     int width;
 };
 const PictureOption PictureOptions[6] = {
-    {"Option6", "Leaf", 240, 975},      {"Option7", "Rose", 480, 1095},      {"Option8", "Flower", 720, 1095},
-    {"Option9", "Door", 960, 1215},     {"Option10", "Mountain", 1200, 1215}, {"Option12", "Cow", 1440, 1215},
+    {"Option6", "Leaf", 240, 975},        {"Option7", "Rose", 480, 1095},
+    {"Option8", "Flower", 720, 1095},     {"Option9", "Door", 960, 1215},
+    {"Option10", "Mountain", 1200, 1215}, {"Option12", "Cow", 1440, 1215},
 };
 
 } // namespace
 
 TopScoresFrm::TopScoresFrm(const ScoreBook &scores, QWidget *parent)
-    : QDialog(parent, DialogFlags), m_scores(scores)
+    : QDialog(parent, DialogFlags)
+    , m_scores(scores)
 {
     centreOnFirstShow(*this);
     setObjectName(QStringLiteral("TopScoresFrm"));
@@ -53,7 +56,8 @@ TopScoresFrm::TopScoresFrm(const ScoreBook &scores, QWidget *parent)
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(twipsToPixels(3555), twipsToPixels(3480));
 
-    m_label1 = place(new QLabel(QStringLiteral("NUMBERS"), this), "Label1", twipsRect(120, 120, 3735, 255));
+    m_label1 = place(new QLabel(QStringLiteral("NUMBERS"), this), "Label1",
+                     twipsRect(120, 120, 3735, 255));
     m_label1->setFont(sansFont(8.25, true));
     buildGameTypeFrame();
     buildSkillLevelFrame();
@@ -62,35 +66,50 @@ TopScoresFrm::TopScoresFrm(const ScoreBook &scores, QWidget *parent)
     QFont listFont = sansFont(12, false);
     listFont.setStretch(QFont::Condensed);
     m_list1->setFont(listFont);
-    m_list1->setEnabled(false);  // for reading only: nothing to select, not even by an assistive tool
+    m_list1->setEnabled(
+        false); // for reading only: nothing to select, not even by an assistive tool
     m_list1->setSelectionMode(QAbstractItemView::NoSelection);
     m_list1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto *close = place(new QPushButton(QStringLiteral("Close"), this), "Command2", twipsRect(1800, 2400, 1575, 375));
+    auto *close = place(new QPushButton(QStringLiteral("Close"), this), "Command2",
+                        twipsRect(1800, 2400, 1575, 375));
     connect(close, &QPushButton::clicked, this, &TopScoresFrm::Command2_Click);
     Form_Load();
 }
 
 void TopScoresFrm::buildGameTypeFrame()
 {
-    auto *frame1 = place(new QGroupBox(QStringLiteral("Game Type"), this), "Frame1", twipsRect(120, 360, 1455, 1095));
-    m_optNum = place(new QRadioButton(QStringLiteral("Numbers"), frame1), "OptNum", twipsRect(240, 360, 1095, 255));
-    m_optPict = place(new QRadioButton(QStringLiteral("Pictures"), frame1), "OptPict", twipsRect(240, 720, 1095, 255));
+    auto *frame1 = place(new QGroupBox(QStringLiteral("Game Type"), this), "Frame1",
+                         twipsRect(120, 360, 1455, 1095));
+    m_optNum = place(new QRadioButton(QStringLiteral("Numbers"), frame1), "OptNum",
+                     twipsRect(240, 360, 1095, 255));
+    m_optPict = place(new QRadioButton(QStringLiteral("Pictures"), frame1), "OptPict",
+                      twipsRect(240, 720, 1095, 255));
     m_optNum->setChecked(true);
     // toggled rather than clicked, so choosing by keyboard rebuilds the list as well
-    connect(m_optNum, &QRadioButton::toggled, this, [this](bool on) { if (on) OptNum_Click(); });
-    connect(m_optPict, &QRadioButton::toggled, this, [this](bool on) { if (on) OptPict_Click(); });
+    connect(m_optNum, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            OptNum_Click();
+    });
+    connect(m_optPict, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            OptPict_Click();
+    });
 }
 
 void TopScoresFrm::buildSkillLevelFrame()
 {
-    m_frame2 = place(new QGroupBox(QStringLiteral("Skill Level"), this), "Frame2", twipsRect(120, 1560, 1455, 1815));
+    m_frame2 = place(new QGroupBox(QStringLiteral("Skill Level"), this), "Frame2",
+                     twipsRect(120, 1560, 1455, 1815));
     for (size_t i = 0; i < m_pictureOptions.size(); ++i) {
         const PictureOption &o = PictureOptions[i];
         auto *option = new QRadioButton(QLatin1String(o.caption), m_frame2);
         m_pictureOptions[i] = place(option, o.name, twipsRect(120, o.top, o.width, 255));
         option->setChecked(i == 0);
-        connect(option, &QRadioButton::toggled, this, [this](bool on) { if (on) FillScoreList(); });
+        connect(option, &QRadioButton::toggled, this, [this](bool on) {
+            if (on)
+                FillScoreList();
+        });
     }
     m_frame2->setEnabled(false);
 }

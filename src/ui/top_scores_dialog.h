@@ -11,7 +11,8 @@ class QLabel;
 class QListWidget;
 class QRadioButton;
 
-class TopScoresFrm : public QDialog {
+class TopScoresFrm : public QDialog
+{
     Q_OBJECT
 public:
     // Reads `scores` only; they must outlive the dialog. Opens on Numbers with Leaf chosen.
@@ -31,6 +32,6 @@ private:
     QRadioButton *m_optNum = nullptr;
     QRadioButton *m_optPict = nullptr;
     QGroupBox *m_frame2 = nullptr;
-    std::array<QRadioButton *, 6> m_pictureOptions{};  // Leaf .. Cow
+    std::array<QRadioButton *, 6> m_pictureOptions{}; // Leaf .. Cow
     QListWidget *m_list1 = nullptr;
 };

@@ -22,7 +22,8 @@ void centreOnScreen(QWidget &window)
 
 namespace {
 // Waits for the window's first Show, centres it, and goes away.
-class CentreOnFirstShow : public QObject {
+class CentreOnFirstShow : public QObject
+{
 public:
     using QObject::QObject;
     bool eventFilter(QObject *watched, QEvent *event) override

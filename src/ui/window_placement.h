@@ -17,16 +17,17 @@ inline int twipsToPixels(int twips)
 // A place given in twips, in logical pixels.
 inline QRect twipsRect(int left, int top, int width, int height)
 {
-    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+    return QRect(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
+                 twipsToPixels(height));
 }
 
 // Puts a control at its place given in twips.
 void placeInTwips(QWidget &widget, int left, int top, int width, int height);
 
 // A fixed dialog: caption, system menu and close box, no maximise or minimise.
-inline constexpr Qt::WindowFlags DialogFlags =
-    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-    | Qt::WindowCloseButtonHint;
+inline constexpr Qt::WindowFlags DialogFlags = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint
+                                               | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                               | Qt::WindowCloseButtonHint;
 
 // Moves the window so that its frame is centred on its screen's available area.
 void centreOnScreen(QWidget &window);

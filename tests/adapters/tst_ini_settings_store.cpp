@@ -4,18 +4,20 @@
 
 static const QString App("Orvane.Works"), Section("Tessary");
 
-class TestIniSettingsStore : public QObject {
+class TestIniSettingsStore : public QObject
+{
     Q_OBJECT
 private slots:
     void readsWhatTheFileHolds_data()
     {
-        QTest::addColumn<QByteArray>("file");  // "<none>": no file, nor even its folder
-        QTest::addColumn<QString>("sound");    // what reading Sound with the default "True" gives
+        QTest::addColumn<QByteArray>("file"); // "<none>": no file, nor even its folder
+        QTest::addColumn<QString>("sound");   // what reading Sound with the default "True" gives
         QTest::newRow("no file") << QByteArray("<none>") << "True";
         QTest::newRow("key in another case") << QByteArray("[Tessary]\nSOUND=False\n") << "False";
         QTest::newRow("lower case false") << QByteArray("[Tessary]\nSound=false\n") << "false";
         QTest::newRow("empty value") << QByteArray("[Tessary]\nSound=\n") << "";
-        QTest::newRow("with a comma") << QByteArray("[Tessary]\nSound=False, really\n") << "False, really";
+        QTest::newRow("with a comma")
+            << QByteArray("[Tessary]\nSound=False, really\n") << "False, really";
         QTest::newRow("another section") << QByteArray("[Other]\nSound=False\n") << "True";
         QTest::newRow("no section") << QByteArray("Sound=False\n") << "True";
         QTest::newRow("not an ini file") << QByteArray("\x89PNG\r\n\x1a\n") << "True";
@@ -30,10 +32,14 @@ private slots:
         const IniSettingsStore store(folder);
         if (file != "<none>" && QDir().mkpath(folder))
             writeFile(store.filePath(App), file);
-        QCOMPARE(std::pair(store.read(App, Section, "sound", "True"), QFileInfo::exists(folder)), std::pair(sound, file != "<none>"));
-        QCOMPARE(fileBytes(store.filePath(App)), file == "<none>" ? QByteArray() : file);  // reading writes nothing
+        QCOMPARE(std::pair(store.read(App, Section, "sound", "True"), QFileInfo::exists(folder)),
+                 std::pair(sound, file != "<none>"));
+        QCOMPARE(fileBytes(store.filePath(App)),
+                 file == "<none>" ? QByteArray() : file); // reading writes nothing
         QStandardPaths::setTestModeEnabled(true);
-        QCOMPARE(IniSettingsStore().filePath(App), QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Orvane.Works.conf");
+        QCOMPARE(IniSettingsStore().filePath(App),
+                 QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                     + "/Orvane.Works.conf");
     }
 
     // With no room at all, and with room for the old file and QSettings' lock but not the new file.
@@ -45,14 +51,17 @@ private slots:
             const QByteArray other = "[Other]\nnote=" + QByteArray(300, 'x') + "\n\n";
             const QByteArray before = other + "[Tessary]\nMusic=True\nStatusBar=True\n";
             writeFile(store.filePath(App), before);
-            QVERIFY(!withFileSizeLimit(room, [&] { return store.write(App, Section, "Sound", "False"); }));
+            QVERIFY(!withFileSizeLimit(
+                room, [&] { return store.write(App, Section, "Sound", "False"); }));
             QCOMPARE(fileBytes(store.filePath(App)), before);
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Orvane.Works.conf"});
-            // with room again, the value goes in and nothing else changes; another spelling of the key
-            // then rewrites it in place, never doubled
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                     QStringList{"Orvane.Works.conf"});
+            // with room again, the value goes in and nothing else changes; another spelling of the
+            // key then rewrites it in place, never doubled
             for (const char *key : {"Sound", "SOUND"}) {
                 QVERIFY(store.write(App, Section, key, "False"));
-                QCOMPARE(fileBytes(store.filePath(App)), other + "[Tessary]\nMusic=True\nSound=False\nStatusBar=True\n");
+                QCOMPARE(fileBytes(store.filePath(App)),
+                         other + "[Tessary]\nMusic=True\nSound=False\nStatusBar=True\n");
             }
         }
     }

@@ -2,15 +2,16 @@
 // a player works its controls.
 #pragma once
 
-#include "ui/main_window.h"
 #include "fakes.h"
 #include "ui/cell_view.h"
+#include "ui/main_window.h"
 
 #include <QtTest>
 #include <QtWidgets>
 #include <memory>
 
-inline const QStringList StockFiles = {"cow.jpg", "door.jpg", "flower.jpg", "Leaf.gif", "mountain.jpg", "rose.jpg"};
+inline const QStringList StockFiles = {"cow.jpg",  "door.jpg",     "flower.jpg",
+                                       "Leaf.gif", "mountain.jpg", "rose.jpg"};
 
 // A click near the top-left corner, where every button and cell takes it.
 inline void press(QWidget *control)
@@ -23,7 +24,8 @@ inline void chooseItem(QListWidget *list, const QString &text)
     const QList<QListWidgetItem *> items = list->findItems(text, Qt::MatchExactly);
     QVERIFY2(items.size() == 1, qPrintable(text));
     list->scrollToItem(items[0]);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(items[0]).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(items[0]).center());
 }
 
 // What the views show: picture names, "_" for a sunken view.
@@ -35,14 +37,16 @@ inline QString viewText(const Form1 &w)
         QStringList row;
         for (int c = 0; c < n; ++c) {
             const CellView *view = w.cellView(r, c);
-            row << (view->specialEffect() == SpecialEffect::Sunken ? QStringLiteral("_") : view->picture().name);
+            row << (view->specialEffect() == SpecialEffect::Sunken ? QStringLiteral("_")
+                                                                   : view->picture().name);
         }
         rows << row.join(' ');
     }
     return rows.join('|');
 }
 
-struct App {
+struct App
+{
     Fakes fakes;
     std::unique_ptr<Form1> w;
 
@@ -52,8 +56,9 @@ struct App {
         for (const QString &name : StockFiles)
             QFile::copy(media.filePath(name), fakes.folder.filePath(name));
         const Platform p = fakes.platform();
-        w = std::make_unique<Form1>(Platform{p.programFolder, p.random, p.settings, p.waves, p.music,
-                                             messages ? *messages : p.messages, help ? *help : p.help, p.program});
+        w = std::make_unique<Form1>(Platform{p.programFolder, p.random, p.settings, p.waves,
+                                             p.music, messages ? *messages : p.messages,
+                                             help ? *help : p.help, p.program});
         w->Form_Load();
         w->FourbyFour_Click();
         w->show();
@@ -62,7 +67,8 @@ struct App {
     void entry(const QString &name) const { w->menuEntry(name)->trigger(); }
     void click(int row, int col) const { QTest::mouseClick(w->cellView(row, col), Qt::LeftButton); }
     QString clicks() const { return w->panelText(StatusPanel::Clicks); }
-    template <typename Window> Window *window() const
+    template<typename Window>
+    Window *window() const
     {
         for (Window *open : w->findChildren<Window *>())
             if (open->isVisible())

@@ -1,4 +1,5 @@
-// Boards drawn as text for tests: "1 2 3|4 _ 5|7 8 6", "_" the empty cell ("_9": empty, still showing 9).
+// Boards drawn as text for tests: "1 2 3|4 _ 5|7 8 6", "_" the empty cell ("_9": empty, still
+// showing 9).
 #pragma once
 
 #include "core/board/board.h"
@@ -12,10 +13,12 @@ inline Board boardFrom(const QString &drawing)
     const QStringList rows = drawing.split(QLatin1Char('|'));
     Board board = Board::solved(int(rows.size()));
     for (int k = 0; k < board.n * board.n; ++k) {
-        const QString text = rows[k / board.n].split(QLatin1Char(' '), Qt::SkipEmptyParts).value(k % board.n);
+        const QString text =
+            rows[k / board.n].split(QLatin1Char(' '), Qt::SkipEmptyParts).value(k % board.n);
         board.tiles[size_t(k)] = text.startsWith(QLatin1Char('_')) ? 0 : text.toInt();
         if (text.startsWith(QLatin1Char('_')))
-            std::tie(board.BlankRow, board.BlankCol) = std::pair(qint16(k / board.n), qint16(k % board.n));
+            std::tie(board.BlankRow, board.BlankCol) =
+                std::pair(qint16(k / board.n), qint16(k % board.n));
     }
     board.lastPieceInGap = drawing.contains(QStringLiteral("_%1").arg(board.n * board.n));
     return board;

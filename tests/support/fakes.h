@@ -15,7 +15,8 @@
 #include <vector>
 
 // Gives the values it was handed, in order, then repeats the last one.
-class FakeRandom : public RandomSource {
+class FakeRandom : public RandomSource
+{
 public:
     explicit FakeRandom(std::vector<float> values = {0.0f}) : values(std::move(values)) {}
     void randomize() override { ++randomized; }
@@ -25,13 +26,16 @@ public:
     int randomized = 0;
 };
 
-class MemorySettings : public SettingsStore {
+class MemorySettings : public SettingsStore
+{
 public:
-    QString read(const QString &app, const QString &section, const QString &key, const QString &def) const override
+    QString read(const QString &app, const QString &section, const QString &key,
+                 const QString &def) const override
     {
         return values.value(address(app, section, key), def);
     }
-    bool write(const QString &app, const QString &section, const QString &key, const QString &value) override
+    bool write(const QString &app, const QString &section, const QString &key,
+               const QString &value) override
     {
         values.insert(address(app, section, key), value);
         writes << key + '=' + value;
@@ -46,7 +50,8 @@ public:
 };
 
 // Records "change.wav async" style entries with the file name only.
-class FakeWaves : public WavePlayer {
+class FakeWaves : public WavePlayer
+{
 public:
     void play(const QString &path, Mode mode) override
     {
@@ -57,16 +62,20 @@ public:
     }
     QStringList played;
     QStringList paths;
-    std::function<void()> whilePlaying;  // runs during a sound played to its end
+    std::function<void()> whilePlaying; // runs during a sound played to its end
 };
 
-class FakeMusic : public MusicDevice {
+class FakeMusic : public MusicDevice
+{
 public:
     void setFileName(const QString &path) override { fileName = path; }
     void command(const QString &c) override { commands << c; }
     qint32 position() const override { return pos; }
     qint32 length() const override { return len; }
-    void setStatusUpdate(std::function<void()> handler) override { statusUpdate = std::move(handler); }
+    void setStatusUpdate(std::function<void()> handler) override
+    {
+        statusUpdate = std::move(handler);
+    }
     QString fileName;
     QStringList commands;
     qint32 pos = 0;
@@ -74,7 +83,8 @@ public:
     std::function<void()> statusUpdate;
 };
 
-class FakeMessages : public MessageBoxes {
+class FakeMessages : public MessageBoxes
+{
 public:
     void show(const QString &text) override
     {
@@ -83,22 +93,25 @@ public:
             onShow(text);
     }
     QStringList shown;
-    std::function<void(const QString &)> onShow;  // runs while the "modal" box is up
+    std::function<void(const QString &)> onShow; // runs while the "modal" box is up
 };
 
-class FakeHelp : public HelpViewer {
+class FakeHelp : public HelpViewer
+{
 public:
     void showContentsAndIndex(const QString &) override {}
 };
 
-class FakeProgram : public ProgramControl {
+class FakeProgram : public ProgramControl
+{
 public:
     void end() override { ++ended; }
     int ended = 0;
 };
 
 // One set of fakes with a temporary program folder.
-struct Fakes {
+struct Fakes
+{
     QTemporaryDir folder;
     FakeRandom random;
     MemorySettings settings;
@@ -107,5 +120,8 @@ struct Fakes {
     FakeMessages messages;
     FakeHelp help;
     FakeProgram program;
-    Platform platform() { return Platform{folder.path(), random, settings, waves, music, messages, help, program}; }
+    Platform platform()
+    {
+        return Platform{folder.path(), random, settings, waves, music, messages, help, program};
+    }
 };

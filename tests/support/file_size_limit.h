@@ -20,7 +20,7 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
 
 // What `act` returns, run while no file can grow past `bytes`; a write past the limit fails with
 // EFBIG instead of ending the test with SIGXFSZ.
-template <typename Act>
+template<typename Act>
 auto withFileSizeLimit(rlim_t bytes, Act act)
 {
     rlimit old{};

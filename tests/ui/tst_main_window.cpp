@@ -16,7 +16,8 @@ const QString Solved = QStringLiteral("1 2 3 4|5 6 7 8|9 10 11 12|13 14 15 _");
 const QString SolvedShown = QStringLiteral("1 2 3 4|5 6 7 8|9 10 11 12|13 14 15 16");
 
 // What the window shows of the game.
-struct Shown {
+struct Shown
+{
     QString views;
     QString clicksPanel;
     bool boardEnabled = false;
@@ -32,7 +33,8 @@ Shown shown(const App &g)
 Q_DECLARE_METATYPE(Shown)
 
 namespace QTest {
-template <> char *toString(const Shown &s)
+template<>
+char *toString(const Shown &s)
 {
     return qstrdup(QStringLiteral("views \"%1\", clicks panel \"%2\", board enabled %3")
                        .arg(s.views, s.clicksPanel)
@@ -41,14 +43,16 @@ template <> char *toString(const Shown &s)
 }
 } // namespace QTest
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject
+{
     Q_OBJECT
 private slots:
     void init() { QStandardPaths::setTestModeEnabled(true); }
 
     void showsTheBoard_data()
     {
-        QTest::addColumn<QString>("inputs");  // "row,col" clicks a cell; other words: menu entries, then keys
+        QTest::addColumn<QString>(
+            "inputs"); // "row,col" clicks a cell; other words: menu entries, then keys
         QTest::addColumn<Shown>("shown");
         const QString left1 = QStringLiteral("1 2 _ 3|5 6 7 4|9 10 11 8|13 14 15 12");
         QTest::newRow("at start") << "3,2 Right" << Shown{SolvedShown, "# Clicks", false};
@@ -57,7 +61,8 @@ private slots:
         QTest::newRow("a key") << "NewGame Right" << Shown{left1, "1 Clicks", true};
         QTest::newRow("won") << "NewGame 3,3" << Shown{SolvedShown, "1 Clicks", false};
         // The completed last piece is gone: the empty cell shows the wood again.
-        QTest::newRow("New Game after a win") << "NewGame 3,3 NewGame" << Shown{Solved, "0 Clicks", true};
+        QTest::newRow("New Game after a win")
+            << "NewGame 3,3 NewGame" << Shown{Solved, "0 Clicks", true};
     }
 
     void showsTheBoard()
@@ -82,7 +87,7 @@ private slots:
 
     void setUpDrawsEveryView_data()
     {
-        QTest::addColumn<int>("before");  // the board set up first, a 7x7 picture game or none
+        QTest::addColumn<int>("before"); // the board set up first, a 7x7 picture game or none
         QTest::addColumn<int>("n");
         QTest::addColumn<bool>("picture");
         QTest::newRow("3x3 numbers") << 0 << 3 << false;
@@ -101,14 +106,17 @@ private slots:
         if (before)
             g.w->session().startGame(GameSetup::stockPicture(before, 5, gradient(253)));
         const QImage goal = gradient(253).mirrored();
-        g.w->session().startGame(picture ? GameSetup::customPicture(n, goal) : GameSetup::numbers(n));
+        g.w->session().startGame(picture ? GameSetup::customPicture(n, goal)
+                                         : GameSetup::numbers(n));
         const PicFrm numbers(g.w->devicePixelRatioF());
         for (int r = 0; r < ViewGridSide; ++r) {
             for (int c = 0; c < ViewGridSide; ++c) {
                 const CellView *view = g.w->cellView(r, c);
                 const bool onBoard = r < n && c < n;
-                QCOMPARE(view->pictureSizeMode(), picture ? PictureSizeMode::Stretch : PictureSizeMode::Clip);
-                QCOMPARE(view->specialEffect(), onBoard ? SpecialEffect::Raised : SpecialEffect::Flat);
+                QCOMPARE(view->pictureSizeMode(),
+                         picture ? PictureSizeMode::Stretch : PictureSizeMode::Clip);
+                QCOMPARE(view->specialEffect(),
+                         onBoard ? SpecialEffect::Raised : SpecialEffect::Flat);
                 QCOMPARE(view->picture().isNull(), !onBoard);
                 if (onBoard)
                     QCOMPARE(view->picture().image, picture ? goal.copy(clipRect(253, n, r, c))
@@ -137,12 +145,12 @@ private slots:
         QVERIFY(box->outerSizeTwips().width() < large.width());
         box->close();
         QTRY_VERIFY(!g.w->pictureBox());
-        g.entry("ShowPicBox");  // reopens at the small size
+        g.entry("ShowPicBox"); // reopens at the small size
         QCOMPARE(g.w->pictureBox()->outerSizeTwips(), small);
 
-        g.entry("NewGame");  // a picture game keeps it open
+        g.entry("NewGame"); // a picture game keeps it open
         QVERIFY(g.w->pictureBox() && g.w->pictureBox()->isVisible());
-        g.w->FourbyFour_Click();  // still the same picture game, at another size
+        g.w->FourbyFour_Click(); // still the same picture game, at another size
         QCOMPARE(g.w->pictureBox()->Image1()->picture().image, gradient(253));
         // A numbers game closes it, and then there is nothing to show.
         g.w->session().startGame(GameSetup::numbers(4));
@@ -205,29 +213,30 @@ private slots:
         };
         g.entry("NewGame");
         // The first 4x4 search builds its tables, which takes seconds on a busy machine.
-        QTRY_COMPARE_WITH_TIMEOUT(panel->toolTip(), QStringLiteral("Fewest clicks possible: 1"), 120000);
+        QTRY_COMPARE_WITH_TIMEOUT(panel->toolTip(), QStringLiteral("Fewest clicks possible: 1"),
+                                  120000);
         QCOMPARE(panel->accessibleDescription(), QStringLiteral("Fewest clicks possible: 1"));
         g.click(0, 0);
         QTest::keyClick(g.w.get(), Qt::Key_H);
         QCOMPARE(hinted(), QStringList{"Row1_3 lit: Hint: click this tile"});
-        QTRY_COMPARE(hinted(), QStringList{});  // the hint ends by itself
+        QTRY_COMPARE(hinted(), QStringList{}); // the hint ends by itself
         QTest::keyClick(g.w.get(), Qt::Key_H);
-        g.click(0, 3);  // and at the next click
+        g.click(0, 3); // and at the next click
         QCOMPARE(hinted(), QStringList{});
         g.entry("NewGame");
-        QCOMPARE(panel->toolTip(), QString());  // no figure until this scramble's own is known
+        QCOMPARE(panel->toolTip(), QString()); // no figure until this scramble's own is known
     }
 
     void marksAndStatusBar_data()
     {
-        QTest::addColumn<QByteArray>("file");  // the settings file at the first start; empty: none
-        QTest::addColumn<QStringList>("entries");  // chosen, each twice
-        QTest::addColumn<QStringList>("checked");  // then, and at the next start
+        QTest::addColumn<QByteArray>("file"); // the settings file at the first start; empty: none
+        QTest::addColumn<QStringList>("entries"); // chosen, each twice
+        QTest::addColumn<QStringList>("checked"); // then, and at the next start
         const QByteArray allFalse("[Tessary]\nMusic=False\nSound=False\nStatusBar=False\n");
         const QStringList on{"MusicOn", "SoundOn", "BarOn"}, off{"MusicOff", "SoundOff", "BarOff"};
         QTest::newRow("first run") << QByteArray() << QStringList{} << on;
-        QTest::newRow("sound and bar off")
-            << QByteArray() << QStringList{"SoundOff", "BarOff"} << QStringList{"MusicOn", "SoundOff", "BarOff"};
+        QTest::newRow("sound and bar off") << QByteArray() << QStringList{"SoundOff", "BarOff"}
+                                           << QStringList{"MusicOn", "SoundOff", "BarOff"};
         QTest::newRow("all off at start") << allFalse << QStringList{} << off;
         QTest::newRow("all off, then on") << allFalse << on << on;
     }
@@ -245,8 +254,8 @@ private slots:
             writeFile(settings.filePath(QStringLiteral("Orvane.Works")), file);
         const auto start = [&](Fakes &fakes) {
             const Platform p = fakes.platform();
-            auto w = std::make_unique<Form1>(Platform{p.programFolder, p.random, settings, p.waves, p.music,
-                                                      p.messages, p.help, p.program});
+            auto w = std::make_unique<Form1>(Platform{p.programFolder, p.random, settings, p.waves,
+                                                      p.music, p.messages, p.help, p.program});
             w->Form_Load();
             w->FourbyFour_Click();
             w->show();
@@ -254,7 +263,8 @@ private slots:
         };
         const auto marks = [](const Form1 &w) {
             QStringList marked;
-            for (const char *entry : {"MusicOn", "MusicOff", "SoundOn", "SoundOff", "BarOn", "BarOff"})
+            for (const char *entry :
+                 {"MusicOn", "MusicOff", "SoundOn", "SoundOff", "BarOn", "BarOff"})
                 if (w.isChecked(entry))
                     marked << entry;
             return marked;
@@ -272,7 +282,7 @@ private slots:
         QCOMPARE(marks(*first), checked);
         QCOMPARE(first->size(), withBar - QSize(0, checked.contains("BarOff") ? bar : 0));
         QTRY_COMPARE(first->boardArea()->size(), board);
-        const auto next = start(nextFakes);  // the next start, on the same file
+        const auto next = start(nextFakes); // the next start, on the same file
         QCOMPARE(marks(*next), checked);
         QCOMPARE(next->size(), first->size());
         QCOMPARE(next->statusBar1()->isHidden(), checked.contains("BarOff"));

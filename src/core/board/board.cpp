@@ -67,8 +67,8 @@ void scrambleWalk(Board &board, RandomSource &random, int steps)
 {
     for (int step = 0; step < steps; ++step) {
         const int d = static_cast<int>(4 * random.next() + 1);
-        // The record moves whenever it stays on the board, even if the real empty cell is elsewhere:
-        // SlideIntoBlank then changes nothing until the record is next to it.
+        // The record moves whenever it stays on the board, even if the real empty cell is
+        // elsewhere: SlideIntoBlank then changes nothing until the record is next to it.
         if (d == 1 && board.BlankRow - 1 >= 0) {
             board.SlideIntoBlank({board.BlankRow - 1, board.BlankCol});
             --board.BlankRow;
@@ -109,8 +109,9 @@ bool isSolvable(const Board &board)
     for (int i = 0; i < n * n; ++i)
         if (sorted[static_cast<size_t>(i)] != i)
             return false;
-    // A slide along a row keeps the reading order; one along a column passes n - 1 pieces. So on odd
-    // sides the inversions stay even, and on even sides inversions plus the empty cell's row keep parity.
+    // A slide along a row keeps the reading order; one along a column passes n - 1 pieces. So on
+    // odd sides the inversions stay even, and on even sides inversions plus the empty cell's row
+    // keep parity.
     int inversions = 0;
     for (size_t i = 0; i < board.tiles.size(); ++i)
         for (size_t j = i + 1; j < board.tiles.size(); ++j)

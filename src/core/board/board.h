@@ -1,4 +1,5 @@
-// The board: a plain value of tile numbers with the game's click, used by play, scramble and solver.
+// The board: a plain value of tile numbers with the game's click, used by play, scramble and
+// solver.
 #pragma once
 
 #include <QtGlobal>
@@ -7,7 +8,8 @@
 
 class RandomSource;
 
-struct Cell {
+struct Cell
+{
     int row = 0;
     int col = 0;
     friend bool operator==(const Cell &, const Cell &) = default;
@@ -16,7 +18,8 @@ struct Cell {
 inline constexpr int ScrambleSteps = 3000;
 
 // An N x N board in reading order: 0 is the empty cell, 1 .. N*N - 1 the pieces.
-struct Board {
+struct Board
+{
     int n = 0;
     std::vector<int> tiles;
     // The scrambler's record of the empty cell; player moves leave it stale, and the next scramble
@@ -42,7 +45,10 @@ struct Board {
     bool click(Cell cell);
     // Moves the tile at `cell` into an orthogonally adjacent empty cell, if there is one.
     void SlideIntoBlank(Cell cell);
-    friend bool operator==(const Board &a, const Board &b) { return a.n == b.n && a.tiles == b.tiles; }
+    friend bool operator==(const Board &a, const Board &b)
+    {
+        return a.n == b.n && a.tiles == b.tiles;
+    }
 };
 
 // Returns true when a line of tiles moved; the clicked cell is then the empty cell.

@@ -21,13 +21,15 @@ const BoardSizeInfo &boardSizeInfo(int n)
     return Sizes[static_cast<size_t>(n - 3)];
 }
 
-WindowTwips windowTwips(int n, bool statusBarShown, int statusBarHeightTwips, int cellWidth, int cellHeight)
+WindowTwips windowTwips(int n, bool statusBarShown, int statusBarHeightTwips, int cellWidth,
+                        int cellHeight)
 {
     const BoardSizeInfo &info = boardSizeInfo(n);
     WindowTwips w{};
     w.boardWidth = cellWidth * n + info.widthAdjust;
     w.boardHeight = cellHeight * n + info.heightAdjust;
     w.outerWidth = w.boardWidth + FrameWidthAllowance;
-    w.outerHeight = w.boardHeight + info.extraWindowHeight + (statusBarShown ? statusBarHeightTwips : 0);
+    w.outerHeight =
+        w.boardHeight + info.extraWindowHeight + (statusBarShown ? statusBarHeightTwips : 0);
     return w;
 }

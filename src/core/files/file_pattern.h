@@ -5,7 +5,8 @@
 #include <QRegularExpression>
 #include <QString>
 
-class FilePattern {
+class FilePattern
+{
 public:
     explicit FilePattern(const QString &pattern = QStringLiteral("*.*"));
 

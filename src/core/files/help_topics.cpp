@@ -6,7 +6,8 @@
 #include <algorithm>
 
 namespace {
-constexpr auto Options = QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption;
+constexpr auto Options =
+    QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption;
 
 // Tags dropped and entities such as &amp; decoded.
 QString plainText(const QString &fragment)
@@ -18,7 +19,8 @@ QString plainText(const QString &fragment)
 QString headingAnchor(const QString &attributes, const QString &inner)
 {
     static const QRegularExpression id(QStringLiteral(R"(\bid\s*=\s*["']([^"']+)["'])"), Options);
-    static const QRegularExpression named(QStringLiteral(R"(<a\b[^>]*\b(?:name|id)\s*=\s*["']([^"']+)["'])"), Options);
+    static const QRegularExpression named(
+        QStringLiteral(R"(<a\b[^>]*\b(?:name|id)\s*=\s*["']([^"']+)["'])"), Options);
     if (const auto m = id.match(attributes); m.hasMatch())
         return m.captured(1);
     if (const auto m = named.match(inner); m.hasMatch())
@@ -28,7 +30,8 @@ QString headingAnchor(const QString &attributes, const QString &inner)
 
 QList<HelpTopic> readContents(const QString &html)
 {
-    static const QRegularExpression heading(QStringLiteral(R"(<h2\b([^>]*)>(.*?)</h2\s*>)"), Options);
+    static const QRegularExpression heading(QStringLiteral(R"(<h2\b([^>]*)>(.*?)</h2\s*>)"),
+                                            Options);
     QList<HelpTopic> contents;
     for (auto it = heading.globalMatch(html); it.hasNext();) {
         const auto m = it.next();

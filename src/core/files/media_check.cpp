@@ -7,10 +7,12 @@
 
 QStringList requiredMediaFiles()
 {
-    return {QStringLiteral("change.wav"), QStringLiteral("pop.wav"),      QStringLiteral("gling.wav"),
-            QStringLiteral("fallmorn.mid"), QStringLiteral("Leaf.gif"),   QStringLiteral("rose.jpg"),
-            QStringLiteral("flower.jpg"),   QStringLiteral("door.jpg"),   QStringLiteral("mountain.jpg"),
-            QStringLiteral("cow.jpg"),      QStringLiteral("tessaryhelp.html")};
+    return {QStringLiteral("change.wav"),      QStringLiteral("pop.wav"),
+            QStringLiteral("gling.wav"),       QStringLiteral("fallmorn.mid"),
+            QStringLiteral("Leaf.gif"),        QStringLiteral("rose.jpg"),
+            QStringLiteral("flower.jpg"),      QStringLiteral("door.jpg"),
+            QStringLiteral("mountain.jpg"),    QStringLiteral("cow.jpg"),
+            QStringLiteral("tessaryhelp.html")};
 }
 
 QStringList missingMediaFiles(const QString &programFolder)

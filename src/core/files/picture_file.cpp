@@ -14,7 +14,8 @@ PictureFile refused(const QString &why)
 bool sizeIsSane(QSize size)
 {
     return size.width() > 0 && size.height() > 0 && size.width() <= MaxPictureSide
-        && size.height() <= MaxPictureSide && qint64(size.width()) * size.height() <= MaxPicturePixels;
+           && size.height() <= MaxPictureSide
+           && qint64(size.width()) * size.height() <= MaxPicturePixels;
 }
 
 // Readers that cannot decode at a reduced size need the whole picture in memory first.
@@ -49,7 +50,9 @@ PictureFile loadPictureFile(const QString &path, QSize shownSize)
     if (!size.isValid())
         return refused(QStringLiteral("The picture is damaged."));
     if (!sizeIsSane(size) || !fitsInMemory(reader, size))
-        return refused(QStringLiteral("The picture is too large (%1 x %2 pixels).").arg(size.width()).arg(size.height()));
+        return refused(QStringLiteral("The picture is too large (%1 x %2 pixels).")
+                           .arg(size.width())
+                           .arg(size.height()));
 
     reader.setScaledSize(shownSize);
     QImage image = reader.read();

@@ -9,10 +9,11 @@
 inline constexpr int MaxPictureSide = 20000;
 inline constexpr qint64 MaxPicturePixels = 200'000'000;
 
-struct PictureFile {
-    QImage image;      // decoded at the asked size, or null when the file was refused
-    QSize sourceSize;  // width and height as the file itself gives them
-    QString error;     // why it was refused, in words for the player
+struct PictureFile
+{
+    QImage image;     // decoded at the asked size, or null when the file was refused
+    QSize sourceSize; // width and height as the file itself gives them
+    QString error;    // why it was refused, in words for the player
 
     bool ok() const { return !image.isNull(); }
 };

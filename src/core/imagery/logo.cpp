@@ -34,7 +34,7 @@ QImage drawLogo(int side, qreal devicePixelRatio)
         const int r = i / 3, c = i % 3;
         QRectF tile(s * 0.08 + c * (cell + gap), s * 0.08 + r * (cell + gap), cell, cell);
         if (i == 7)
-            tile.translate(cell * 0.35, 0);  // the last tile, on its way into the gap
+            tile.translate(cell * 0.35, 0); // the last tile, on its way into the gap
         QLinearGradient face(tile.topLeft(), tile.bottomRight());
         face.setColorAt(0, colours[i % 3].lighter(130));
         face.setColorAt(1, colours[i % 3]);

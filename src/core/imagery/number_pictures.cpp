@@ -12,8 +12,8 @@ namespace {
 // Smooth, repeatable noise in [0, 1): hashed lattice values, cosine-blended.
 double latticeValue(int x, int y, std::uint32_t seed)
 {
-    std::uint32_t h = static_cast<std::uint32_t>(x) * 374761393u + static_cast<std::uint32_t>(y) * 668265263u
-                      + seed * 2246822519u;
+    std::uint32_t h = static_cast<std::uint32_t>(x) * 374761393u
+                      + static_cast<std::uint32_t>(y) * 668265263u + seed * 2246822519u;
     h = (h ^ (h >> 13)) * 1274126177u;
     h ^= h >> 16;
     return (h & 0xffffff) / 16777216.0;
@@ -43,7 +43,8 @@ double turbulence(double x, double y, std::uint32_t seed)
 QColor mix(const QColor &a, const QColor &b, double t)
 {
     t = std::clamp(t, 0.0, 1.0);
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
+    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t,
+                            a.greenF() + (b.greenF() - a.greenF()) * t,
                             a.blueF() + (b.blueF() - a.blueF()) * t);
 }
 

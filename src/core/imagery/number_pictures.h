@@ -14,7 +14,8 @@ QImage drawNumberPicture(int number, qreal devicePixelRatio = 1.0);
 // Vertical light-brown stripes of wood.
 QImage drawWoodGrain(qreal devicePixelRatio = 1.0);
 
-class PicFrm {
+class PicFrm
+{
 public:
     explicit PicFrm(qreal devicePixelRatio = 1.0);
 

@@ -3,7 +3,8 @@
 
 #include <QString>
 
-class HelpViewer {
+class HelpViewer
+{
 public:
     virtual ~HelpViewer() = default;
     // Opens the help file at its contents and index.

@@ -3,7 +3,8 @@
 
 #include <QString>
 
-class MessageBoxes {
+class MessageBoxes
+{
 public:
     virtual ~MessageBoxes() = default;
     // Returns when the player has closed the message.

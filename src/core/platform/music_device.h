@@ -4,11 +4,13 @@
 #include <QString>
 #include <functional>
 
-class MusicDevice {
+class MusicDevice
+{
 public:
     virtual ~MusicDevice() = default;
     virtual void setFileName(const QString &path) = 0;
-    // "open", "play" (resume), "stop" (pause, keeps the position), "next" (back to the start), "close".
+    // "open", "play" (resume), "stop" (pause, keeps the position), "next" (back to the start),
+    // "close".
     virtual void command(const QString &command) = 0;
     virtual qint32 position() const = 0;
     virtual qint32 length() const = 0;

@@ -11,7 +11,8 @@ class MessageBoxes;
 class HelpViewer;
 class ProgramControl;
 
-struct Platform {
+struct Platform
+{
     QString programFolder;
     RandomSource &random;
     SettingsStore &settings;

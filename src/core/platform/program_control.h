@@ -1,7 +1,8 @@
 // Ends the running program.
 #pragma once
 
-class ProgramControl {
+class ProgramControl
+{
 public:
     virtual ~ProgramControl() = default;
     // Closes every window and leaves the event loop at once.

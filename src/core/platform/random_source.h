@@ -1,7 +1,8 @@
 // Uniform random numbers for the scramble.
 #pragma once
 
-class RandomSource {
+class RandomSource
+{
 public:
     virtual ~RandomSource() = default;
     // Seeds the generator from the clock; called once per run.

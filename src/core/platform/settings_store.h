@@ -3,7 +3,8 @@
 
 #include <QString>
 
-class SettingsStore {
+class SettingsStore
+{
 public:
     virtual ~SettingsStore() = default;
     // Key names are compared without regard to case.

@@ -3,7 +3,8 @@
 
 #include <QString>
 
-class WavePlayer {
+class WavePlayer
+{
 public:
     enum class Mode { Async, Sync };
     virtual ~WavePlayer() = default;

@@ -11,9 +11,10 @@ const QString Section = QStringLiteral("Tessary");
 const QString TrueText = QStringLiteral("True");
 const QString FalseText = QStringLiteral("False");
 
-struct Key {
+struct Key
+{
     const char *written;
-    const char *read;  // the store compares keys without regard to case, so both name one value
+    const char *read; // the store compares keys without regard to case, so both name one value
 };
 
 Key keyOf(Preference preference)
@@ -35,5 +36,6 @@ bool preferenceOn(const SettingsStore &store, Preference preference)
 
 void storePreference(SettingsStore &store, Preference preference, bool on)
 {
-    store.write(Application, Section, QString::fromLatin1(keyOf(preference).written), on ? TrueText : FalseText);
+    store.write(Application, Section, QString::fromLatin1(keyOf(preference).written),
+                on ? TrueText : FalseText);
 }

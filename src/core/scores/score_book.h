@@ -5,12 +5,13 @@
 #include <array>
 
 inline constexpr qint16 EmptyScore = 9999;
-inline constexpr int ScoreEntries = 5;      // one per board size, 3x3 .. 7x7
-inline constexpr int ScoreCategories = 7;   // Numbers, then the six stock pictures
+inline constexpr int ScoreEntries = 5;    // one per board size, 3x3 .. 7x7
+inline constexpr int ScoreCategories = 7; // Numbers, then the six stock pictures
 inline constexpr int ScoreCount = ScoreEntries * ScoreCategories;
 
-struct ScoreBook {
-    using List = std::array<qint16, ScoreEntries>;  // [0] is entry 1, the 3x3 board; [4] the 7x7
+struct ScoreBook
+{
+    using List = std::array<qint16, ScoreEntries>; // [0] is entry 1, the 3x3 board; [4] the 7x7
     List NumberScores{};
     List LeafScores{};
     List RoseScores{};
@@ -23,7 +24,10 @@ struct ScoreBook {
     List &list(int category) { return *lists()[static_cast<size_t>(category)]; }
     const List &list(int category) const { return const_cast<ScoreBook *>(this)->list(category); }
     // Entry 0 .. 34 in file order (line number - 1).
-    qint16 &at(int index) { return list(index / ScoreEntries)[static_cast<size_t>(index % ScoreEntries)]; }
+    qint16 &at(int index)
+    {
+        return list(index / ScoreEntries)[static_cast<size_t>(index % ScoreEntries)];
+    }
     qint16 at(int index) const { return const_cast<ScoreBook *>(this)->at(index); }
 
     static ScoreBook empty()
@@ -44,6 +48,7 @@ struct ScoreBook {
 private:
     std::array<List *, ScoreCategories> lists()
     {
-        return {&NumberScores, &LeafScores, &RoseScores, &FlowerScores, &DoorScores, &MountainScores, &CowScores};
+        return {&NumberScores, &LeafScores,     &RoseScores, &FlowerScores,
+                &DoorScores,   &MountainScores, &CowScores};
     }
 };

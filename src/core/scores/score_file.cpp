@@ -21,8 +21,14 @@ constexpr int LockWaitMs = 6000;
 // No 16-bit number needs more characters than this; longer tokens are only remembered as too long.
 constexpr qsizetype MaxTokenChars = 16;
 
-bool isBlank(char ch) { return ch == ' ' || ch == '\t'; }
-bool isLineEnd(char ch) { return ch == '\r' || ch == '\n'; }
+bool isBlank(char ch)
+{
+    return ch == ' ' || ch == '\t';
+}
+bool isLineEnd(char ch)
+{
+    return ch == '\r' || ch == '\n';
+}
 
 // An optional sign and decimal digits within -32768..32767; anything else is no number.
 qint16 numberOrEmpty(const QByteArray &token)
@@ -47,7 +53,8 @@ qint16 numberOrEmpty(const QByteArray &token)
 // Splits the text into the entries in file order. A number ends at a blank, a comma or a line end;
 // blanks and line ends before a number are skipped, while a comma with nothing before it is an
 // entry of its own that holds no number.
-class EntryReader {
+class EntryReader
+{
 public:
     explicit EntryReader(ScoreBook &book) : m_book(book) {}
     bool done() const { return m_count == ScoreCount; }
@@ -148,16 +155,25 @@ bool folderWritable(const QString &folder)
 }
 
 ScoreFile::ScoreFile(QString programFolder, QString userFolder, WritableCheck writable)
-    : m_programFolder(std::move(programFolder)), m_userFolder(std::move(userFolder)), m_writable(std::move(writable))
+    : m_programFolder(std::move(programFolder))
+    , m_userFolder(std::move(userFolder))
+    , m_writable(std::move(writable))
 {
 }
 
-QString ScoreFile::programPath() const { return join(m_programFolder, QLatin1String(ScoreFileName)); }
-QString ScoreFile::userPath() const { return join(m_userFolder, QLatin1String(ScoreFileName)); }
+QString ScoreFile::programPath() const
+{
+    return join(m_programFolder, QLatin1String(ScoreFileName));
+}
+QString ScoreFile::userPath() const
+{
+    return join(m_userFolder, QLatin1String(ScoreFileName));
+}
 
 QString ScoreFile::readPath() const
 {
-    // isFile() is false for a folder, a device or a pipe of that name: none of them is a score file.
+    // isFile() is false for a folder, a device or a pipe of that name: none of them is a score
+    // file.
     const QFileInfo program(programPath());
     const QFileInfo user(userPath());
     const bool inProgram = !program.filePath().isEmpty() && program.isFile();

@@ -26,7 +26,8 @@ QString userScoreFolder();
 bool folderWritable(const QString &folder);
 
 // The score file in the program's folder, with the user's data folder as the fallback.
-class ScoreFile {
+class ScoreFile
+{
 public:
     using WritableCheck = std::function<bool(const QString &folder)>;
     ScoreFile(QString programFolder, QString userFolder, WritableCheck writable = folderWritable);
@@ -42,9 +43,10 @@ public:
     // of the game may have set records since `book` was read.
     void refresh(ScoreBook &book) const;
 
-    struct SaveResult {
-        QString writtenTo;   // empty when no place could be written
-        QStringList tried;   // every path tried, in order
+    struct SaveResult
+    {
+        QString writtenTo; // empty when no place could be written
+        QStringList tried; // every path tried, in order
         bool ok() const { return !writtenTo.isEmpty(); }
     };
     // Under a lock file beside the score file: refreshes `book` from the file, then replaces the
@@ -63,4 +65,5 @@ private:
 
 // A win judged as the plain recordTopScore() judges it, against `book` refreshed from `file`: a
 // result that another copy of the game has already beaten is no record.
-bool recordTopScore(ScoreBook &book, const ScoreFile &file, qint32 skillLevel, int n, qint32 clicks);
+bool recordTopScore(ScoreBook &book, const ScoreFile &file, qint32 skillLevel, int n,
+                    qint32 clicks);

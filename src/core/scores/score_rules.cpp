@@ -3,7 +3,7 @@
 
 namespace {
 const char *const PictureNames[] = {"Leaf", "Rose", "Flower", "Door", "Mountain", "Cow"};
-}
+} // namespace
 
 ScoreBook::List *scoreListFor(ScoreBook &book, qint32 skillLevel)
 {

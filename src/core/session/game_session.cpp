@@ -9,10 +9,10 @@
 #include "core/scores/score_rules.h"
 
 GameSession::GameSession(const Platform &platform, QObject *parent)
-    : QObject(parent),
-      m_platform(platform),
-      m_scores(std::make_unique<ScoreBook>()),
-      m_userScoreFolder(userScoreFolder())
+    : QObject(parent)
+    , m_platform(platform)
+    , m_scores(std::make_unique<ScoreBook>())
+    , m_userScoreFolder(userScoreFolder())
 {
 }
 

@@ -19,7 +19,8 @@ class ScoreFile;
 
 Q_DECLARE_METATYPE(Cell)
 
-class GameSession : public QObject {
+class GameSession : public QObject
+{
     Q_OBJECT
 public:
     explicit GameSession(const Platform &platform, QObject *parent = nullptr);
@@ -99,19 +100,19 @@ private:
     qint32 m_clickCount = 0;
     bool m_takesClicks = false;
     bool m_won = false;
-    bool m_hintUsed = false;  // a game helped by a hint is not ranked
+    bool m_hintUsed = false; // a game helped by a hint is not ranked
     bool m_ending = false;
     bool m_music = true;
     bool m_sound = true;
     bool m_statusBar = true;
     std::unique_ptr<ScoreBook> m_scores;
-    QString m_userScoreFolder;       // where scores go when the program's folder cannot be written
-    bool m_scoreSaveWarned = false;  // the player is told only once that scores cannot be saved
+    QString m_userScoreFolder;      // where scores go when the program's folder cannot be written
+    bool m_scoreSaveWarned = false; // the player is told only once that scores cannot be saved
     QString m_lastPictureFolder;
     // The fewest clicks of the scramble in play, worked out off the UI thread.
     QThreadPool m_solverPool;
     std::shared_ptr<std::atomic<bool>> m_solveCancel;
-    quint64 m_solveGeneration = 0;  // a result of an abandoned scramble comes back with an older one
+    quint64 m_solveGeneration = 0; // a result of an abandoned scramble comes back with an older one
     Board m_scramble;
-    std::optional<std::vector<Cell>> m_shortest;  // from m_scramble, once known
+    std::optional<std::vector<Cell>> m_shortest; // from m_scramble, once known
 };

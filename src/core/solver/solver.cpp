@@ -3,10 +3,10 @@
 
 #include "core/solver/solver_internal.h"
 
-
 namespace solver {
 
-std::optional<std::vector<Cell>> shortestSolution(const Board &position, const std::atomic<bool> *cancel)
+std::optional<std::vector<Cell>> shortestSolution(const Board &position,
+                                                  const std::atomic<bool> *cancel)
 {
     if ((position.n != 3 && position.n != 4) || !isSolvable(position))
         return std::nullopt;

@@ -1,4 +1,5 @@
-// Quick solutions for any board: a few pieces at a time, each step the fewest clicks that keep the rest.
+// Quick solutions for any board: a few pieces at a time, each step the fewest clicks that keep the
+// rest.
 #include "core/solver/solver_internal.h"
 
 #include <array>
@@ -9,17 +10,22 @@ namespace solver {
 namespace {
 
 // Pieces to bring to their cells, the empty cell left anywhere.
-struct Goal {
-    std::vector<int> pieces;   // at most two
-    std::vector<int> targets;  // cell of each piece, in reading order
+struct Goal
+{
+    std::vector<int> pieces;  // at most two
+    std::vector<int> targets; // cell of each piece, in reading order
 };
 
 // Breadth-first search over the cells of the empty cell and the goal's pieces, in clicks that
 // never pass a locked cell. The other pieces count for nothing, so each search is small.
-class GoalSearch {
+class GoalSearch
+{
 public:
     GoalSearch(const Board &position, const std::vector<char> &locked, const Goal &goal)
-        : m_n(position.n), m_cells(m_n * m_n), m_locked(locked), m_goal(goal)
+        : m_n(position.n)
+        , m_cells(m_n * m_n)
+        , m_locked(locked)
+        , m_goal(goal)
     {
         m_start = {position.blank().row * m_n + position.blank().col, 0, 0};
         for (size_t i = 0; i < goal.pieces.size(); ++i)
@@ -43,11 +49,11 @@ public:
                 return path(queue[next]);
             expand(queue[next], queue);
         }
-        return {};  // cannot happen on a solvable board
+        return {}; // cannot happen on a solvable board
     }
 
 private:
-    using Cells = std::array<int, 3>;  // the empty cell, then the pieces
+    using Cells = std::array<int, 3>; // the empty cell, then the pieces
 
     int index(const Cells &cells) const
     {
@@ -83,7 +89,8 @@ private:
                 row += way[0];
                 col += way[1];
                 const int cell = row * m_n + col;
-                if (row < 0 || col < 0 || row >= m_n || col >= m_n || m_locked[static_cast<size_t>(cell)])
+                if (row < 0 || col < 0 || row >= m_n || col >= m_n
+                    || m_locked[static_cast<size_t>(cell)])
                     break;
                 const int toward = cell - way[0] * m_n - way[1];
                 for (size_t i = 1; i <= m_goal.pieces.size(); ++i)
@@ -103,7 +110,8 @@ private:
     std::vector<Cell> path(int state) const
     {
         std::vector<Cell> clicks;
-        for (; m_parent[static_cast<size_t>(state)] != state; state = m_parent[static_cast<size_t>(state)]) {
+        for (; m_parent[static_cast<size_t>(state)] != state;
+             state = m_parent[static_cast<size_t>(state)]) {
             const int cell = m_click[static_cast<size_t>(state)];
             clicks.insert(clicks.begin(), Cell{cell / m_n, cell % m_n});
         }
@@ -162,7 +170,8 @@ std::vector<Cell> placePieces(const Board &position)
     // column always go in together: alone, the first of them would block the way of the second.
     for (int row = 0; row + 3 < n; ++row) {
         for (int col = 0; col + 2 < n; col += 2)
-            place(col + 3 < n ? std::vector<int>{row * n + col, row * n + col + 1} : std::vector<int>{row * n + col});
+            place(col + 3 < n ? std::vector<int>{row * n + col, row * n + col + 1}
+                              : std::vector<int>{row * n + col});
         place({row * n + n - 2, row * n + n - 1});
     }
     for (int col = 0; col + 3 < n; ++col) {
@@ -177,7 +186,8 @@ std::vector<Cell> placePieces(const Board &position)
 
 std::vector<Cell> mergeClicks(const Board &position, const std::vector<Cell> &clicks)
 {
-    struct Slide {
+    struct Slide
+    {
         Cell from, to;
         bool across() const { return from.row == to.row; }
     };
@@ -185,7 +195,8 @@ std::vector<Cell> mergeClicks(const Board &position, const std::vector<Cell> &cl
     Cell gap = position.blank();
     for (Cell to : clicks) {
         Slide slide{gap, to};
-        // The empty cell stays on its line, so two slides along it are one slide from the first start.
+        // The empty cell stays on its line, so two slides along it are one slide from the first
+        // start.
         if (!kept.empty() && kept.back().across() == slide.across()) {
             slide.from = kept.back().from;
             kept.pop_back();

@@ -23,7 +23,7 @@ uint32_t pack(const int *cells, size_t count)
 }
 
 // Calls visit(moved) for the placement after each click the empty cell can take.
-template <typename Visit>
+template<typename Visit>
 void forEachClick(const int *cells, size_t slots, Visit visit)
 {
     constexpr int Side = PatternTable::Side;
@@ -52,7 +52,8 @@ void forEachClick(const int *cells, size_t slots, Visit visit)
 
 } // namespace
 
-PatternTable::PatternTable(std::vector<int> pieces, const std::atomic<bool> *cancel) : m_pieces(std::move(pieces))
+PatternTable::PatternTable(std::vector<int> pieces, const std::atomic<bool> *cancel)
+    : m_pieces(std::move(pieces))
 {
     const size_t slots = m_pieces.size() + 1;
     m_scale.assign(slots, 1);
@@ -117,7 +118,8 @@ int PatternTable::distance(const int *cells) const
 }
 
 namespace {
-struct Cancelled {};
+struct Cancelled
+{};
 } // namespace
 
 const std::vector<PatternTable> *patternTables(const std::atomic<bool> *cancel)
@@ -135,7 +137,8 @@ const std::vector<PatternTable> *patternTables(const std::atomic<bool> *cancel)
             {
                 std::vector<std::jthread> builders;
                 for (size_t i = 0; i < patterns.size(); ++i)
-                    builders.emplace_back([&, i] { made[i] = std::make_unique<PatternTable>(patterns[i], cancel); });
+                    builders.emplace_back(
+                        [&, i] { made[i] = std::make_unique<PatternTable>(patterns[i], cancel); });
             }
             if (cancel && cancel->load())
                 throw Cancelled{};

@@ -8,15 +8,17 @@
 
 namespace solver {
 
-// For every placement of the pattern's pieces and the empty cell, the fewest clicks that bring those
-// pieces home with the empty cell at the bottom right, the other pieces standing in for one another.
-// Found by breadth-first search from the solved placement, a click sliding the empty cell 1 .. 3 cells
-// and shifting the pattern pieces on its way. Solving the whole board solves the pattern on the way,
-// so an entry never exceeds the clicks the board needs.
+// For every placement of the pattern's pieces and the empty cell, the fewest clicks that bring
+// those pieces home with the empty cell at the bottom right, the other pieces standing in for one
+// another. Found by breadth-first search from the solved placement, a click sliding the empty cell
+// 1 .. 3 cells and shifting the pattern pieces on its way. Solving the whole board solves the
+// pattern on the way, so an entry never exceeds the clicks the board needs.
 //
-// One click changes an entry by at most one, so the table keeps each entry modulo 3 in two bits: the
-// search follows the exact value from click to click and works out the first one by walking down.
-class PatternTable {
+// One click changes an entry by at most one, so the table keeps each entry modulo 3 in two bits:
+// the search follows the exact value from click to click and works out the first one by walking
+// down.
+class PatternTable
+{
 public:
     static constexpr int Side = 4;
     static constexpr int Cells = Side * Side;
@@ -64,7 +66,7 @@ private:
     }
 
     std::vector<int> m_pieces;
-    std::vector<uint32_t> m_scale;  // place value of each slot in the index
+    std::vector<uint32_t> m_scale; // place value of each slot in the index
     std::vector<uint8_t> m_residues;
 };
 

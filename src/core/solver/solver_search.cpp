@@ -13,15 +13,18 @@ namespace {
 
 enum class Axis { None, Vertical, Horizontal };
 
-constexpr size_t Lookups = 2 * PatternTableCount;  // each table read straight and mirrored
+constexpr size_t Lookups = 2 * PatternTableCount; // each table read straight and mirrored
 using Patterns = std::array<int, Lookups>;
 
-template <int N>
-class Deepening {
+template<int N>
+class Deepening
+{
 public:
-    Deepening(const Board &position, const std::vector<PatternTable> *tables, const std::atomic<bool> *cancel,
-              uint64_t budget)
-        : m_tables(tables), m_cancel(cancel), m_budget(budget)
+    Deepening(const Board &position, const std::vector<PatternTable> *tables,
+              const std::atomic<bool> *cancel, uint64_t budget)
+        : m_tables(tables)
+        , m_cancel(cancel)
+        , m_budget(budget)
     {
         std::vector<int> rowClass(N * N), colClass(N * N);
         for (int cell = 0; cell < N * N; ++cell) {
@@ -31,8 +34,10 @@ public:
             if (piece == 0)
                 m_blank = cell;
             rowClass[static_cast<size_t>(cell)] = piece == 0 ? -1 : (piece - 1) / N;
-            // Read across: the cell (r, c) stands at (c, r), and a piece's goal column is its class.
-            colClass[static_cast<size_t>(cell % N * N + cell / N)] = piece == 0 ? -1 : (piece - 1) % N;
+            // Read across: the cell (r, c) stands at (c, r), and a piece's goal column is its
+            // class.
+            colClass[static_cast<size_t>(cell % N * N + cell / N)] =
+                piece == 0 ? -1 : (piece - 1) % N;
         }
         m_vertical = m_walk.stateOf(rowClass);
         m_horizontal = m_walk.stateOf(colClass);
@@ -54,14 +59,16 @@ public:
     }
 
 private:
-    // The largest of several lower bounds; stops early once one exceeds `enough`. `patterns` gets the
-    // pattern entries of this board, worked out from those of the board one click before.
+    // The largest of several lower bounds; stops early once one exceeds `enough`. `patterns` gets
+    // the pattern entries of this board, worked out from those of the board one click before.
     int estimate(Axis last, int enough, Patterns &patterns) const
     {
-        // Vertical clicks never change a piece's column nor horizontal ones its row, so the two bounds add.
+        // Vertical clicks never change a piece's column nor horizontal ones its row, so the two
+        // bounds add.
         const int v = m_walk.distance(m_vertical), h = m_walk.distance(m_horizontal);
         int bound = v + h;
-        // A shortest solution alternates the axes, so neither kind of click can be much in the minority.
+        // A shortest solution alternates the axes, so neither kind of click can be much in the
+        // minority.
         if (last == Axis::Vertical)
             bound = std::max({bound, 2 * v, 2 * h - 1});
         else if (last == Axis::Horizontal)
@@ -78,8 +85,8 @@ private:
     }
 
     // Entry i is table i / 2, read straight for even i and across the main diagonal for odd i: the
-    // mirrored board is solved by the mirrored clicks, so a table answers for the mirrored pattern too.
-    // `before` is the entry one click ago, or -1 for none.
+    // mirrored board is solved by the mirrored clicks, so a table answers for the mirrored pattern
+    // too. `before` is the entry one click ago, or -1 for none.
     int lookUp(size_t i, int before) const
     {
         const PatternTable &table = (*m_tables)[i / 2];
@@ -89,8 +96,9 @@ private:
         cells[0] = mirrored ? mirror(m_where[0]) : m_where[0];
         const std::vector<int> &pieces = table.pieces();
         for (size_t k = 0; k < pieces.size(); ++k)
-            cells[k + 1] = mirrored ? mirror(m_where[static_cast<size_t>(mirror(pieces[k] - 1) + 1)])
-                                    : m_where[static_cast<size_t>(pieces[k])];
+            cells[k + 1] = mirrored
+                               ? mirror(m_where[static_cast<size_t>(mirror(pieces[k] - 1) + 1)])
+                               : m_where[static_cast<size_t>(pieces[k])];
         return before < 0 ? table.distance(cells) : table.distanceAfter(cells, before);
     }
 
@@ -118,20 +126,23 @@ private:
     bool stopped()
     {
         if ((++m_nodes & 0x3ffu) == 0
-            && ((m_cancel && m_cancel->load(std::memory_order_relaxed)) || (m_budget && m_nodes >= m_budget)))
+            && ((m_cancel && m_cancel->load(std::memory_order_relaxed))
+                || (m_budget && m_nodes >= m_budget)))
             m_cancelled = true;
         return m_cancelled;
     }
 
-    struct Child {
+    struct Child
+    {
         int to, estimate;
         Axis axis;
         Patterns patterns;
     };
     using Children = std::array<Child, 2 * (N - 1)>;
 
-    // The clicks from here that fit within the bound, likeliest first. Two clicks along one line in a
-    // row equal one click or none, so a shortest solution alternates the axis: the last one is skipped.
+    // The clicks from here that fit within the bound, likeliest first. Two clicks along one line in
+    // a row equal one click or none, so a shortest solution alternates the axis: the last one is
+    // skipped.
     size_t childrenOf(int done, Axis last, Children &children)
     {
         size_t count = 0;
@@ -151,7 +162,8 @@ private:
                 slide(from);
             }
         }
-        // The order only matters in the last round, where the likeliest first ends the search sooner.
+        // The order only matters in the last round, where the likeliest first ends the search
+        // sooner.
         for (size_t i = 1; i < count; ++i)
             for (size_t j = i; j > 0 && children[j].estimate < children[j - 1].estimate; --j)
                 std::swap(children[j], children[j - 1]);
@@ -182,11 +194,11 @@ private:
     }
 
     const WalkTable &m_walk = walkTable(N);
-    const std::vector<PatternTable> *m_tables;  // only on 4 x 4
+    const std::vector<PatternTable> *m_tables; // only on 4 x 4
     const std::atomic<bool> *m_cancel;
     std::array<int8_t, N * N> m_tiles{};
-    std::array<int8_t, N * N> m_where{};  // the cell of each piece, the empty cell first
-    Patterns m_patterns{};                // the pattern entries of the board as it stands
+    std::array<int8_t, N * N> m_where{}; // the cell of each piece, the empty cell first
+    Patterns m_patterns{};               // the pattern entries of the board as it stands
     int m_blank = 0;
     int m_vertical = 0;
     int m_horizontal = 0;
@@ -200,8 +212,8 @@ private:
 
 } // namespace
 
-std::optional<std::vector<Cell>> searchShortest(const Board &position, const std::atomic<bool> *cancel,
-                                                uint64_t budget)
+std::optional<std::vector<Cell>> searchShortest(const Board &position,
+                                                const std::atomic<bool> *cancel, uint64_t budget)
 {
     if (position.n == 3)
         return Deepening<3>(position, nullptr, cancel, budget).run();

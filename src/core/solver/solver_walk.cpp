@@ -13,10 +13,11 @@ namespace solver {
 
 namespace {
 
-constexpr int CountBits = 3;  // a row holds at most 4 pieces here
+constexpr int CountBits = 3; // a row holds at most 4 pieces here
 
-struct Abstract {
-    std::vector<int> counts;  // counts[row * n + class]
+struct Abstract
+{
+    std::vector<int> counts; // counts[row * n + class]
     int blankRow = 0;
 };
 
@@ -74,7 +75,8 @@ void WalkTable::enumerate()
         solvedCounts[static_cast<size_t>(row * m_n + row)] = row == m_n - 1 ? m_n - 1 : m_n;
     std::vector<uint64_t> queue{codeOf(solvedCounts, m_n - 1)};
     std::unordered_set<uint64_t> seen(queue.begin(), queue.end());
-    auto neighbour = [this](const Abstract &a, bool down, int pieceClass) -> std::optional<uint64_t> {
+    auto neighbour = [this](const Abstract &a, bool down,
+                            int pieceClass) -> std::optional<uint64_t> {
         const int from = a.blankRow + (down ? 1 : -1);
         if (from < 0 || from >= m_n || a.counts[static_cast<size_t>(from * m_n + pieceClass)] == 0)
             return std::nullopt;
@@ -87,7 +89,8 @@ void WalkTable::enumerate()
         const Abstract a = decode(queue[i], m_n);
         for (bool down : {false, true})
             for (int pieceClass = 0; pieceClass < m_n; ++pieceClass)
-                if (const auto next = neighbour(a, down, pieceClass); next && seen.insert(*next).second)
+                if (const auto next = neighbour(a, down, pieceClass);
+                    next && seen.insert(*next).second)
                     queue.push_back(*next);
     }
     m_codes = std::move(queue);
@@ -98,8 +101,10 @@ void WalkTable::enumerate()
         for (bool down : {false, true})
             for (int pieceClass = 0; pieceClass < m_n; ++pieceClass)
                 if (const auto next = neighbour(a, down, pieceClass))
-                    m_step[(s * 2 + down) * static_cast<size_t>(m_n) + static_cast<size_t>(pieceClass)] =
-                        static_cast<int>(std::lower_bound(m_codes.begin(), m_codes.end(), *next) - m_codes.begin());
+                    m_step[(s * 2 + down) * static_cast<size_t>(m_n)
+                           + static_cast<size_t>(pieceClass)] =
+                        static_cast<int>(std::lower_bound(m_codes.begin(), m_codes.end(), *next)
+                                         - m_codes.begin());
     }
 }
 

@@ -1,11 +1,13 @@
-// Rules of the board: a set-up board, sliding lines, the solved test, the scramble walk, arrow keys.
+// Rules of the board: a set-up board, sliding lines, the solved test, the scramble walk, arrow
+// keys.
 #include "board_text.h"
 #include "core/board/game_setup.h"
 #include "fakes.h"
 
 #include <QtTest>
 
-class TestBoardRules : public QObject {
+class TestBoardRules : public QObject
+{
     Q_OBJECT
 private slots:
     void solvedBoard_data()
@@ -13,7 +15,9 @@ private slots:
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("drawing");
         QTest::newRow("3x3") << 3 << "1 2 3|4 5 6|7 8 _9";
-        QTest::newRow("7x7") << 7 << solvedDrawing(7).replace(QStringLiteral("_"), QStringLiteral("_49"));
+        QTest::newRow("7x7") << 7
+                             << solvedDrawing(7).replace(QStringLiteral("_"),
+                                                         QStringLiteral("_49"));
     }
 
     // Solved order, the empty cell at the bottom right still showing the last piece, and the
@@ -37,7 +41,7 @@ private slots:
         QTest::addColumn<QString>("before");
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("col");
-        QTest::addColumn<QString>("after");  // empty: nothing moves
+        QTest::addColumn<QString>("after"); // empty: nothing moves
         const QString rowGap = QStringLiteral("1 2 3 _|5 6 7 4|9 10 11 8|13 14 15 12");
         const QString colGap = QStringLiteral("1 _ 3 4|5 2 7 8|9 6 11 12|13 10 14 15");
         QTest::newRow("neighbour slides right")
@@ -53,7 +57,8 @@ private slots:
         QTest::newRow("below the board") << rowGap << 4 << 3 << "";
         QTest::newRow("left of the board") << rowGap << 0 << -1 << "";
         // Right after set-up the empty cell still shows the last number; sliding into it drops it.
-        QTest::newRow("into a set-up board") << "1 2 3|4 5 6|7 8 _9" << 2 << 1 << "1 2 3|4 5 6|7 _ 8";
+        QTest::newRow("into a set-up board")
+            << "1 2 3|4 5 6|7 8 _9" << 2 << 1 << "1 2 3|4 5 6|7 _ 8";
     }
 
     void moveTile()
@@ -90,14 +95,14 @@ private slots:
 
     void scramble_data()
     {
-        QTest::addColumn<QString>("before");  // the record always starts at the bottom right
+        QTest::addColumn<QString>("before"); // the record always starts at the bottom right
         QTest::addColumn<std::vector<float>>("values");
         QTest::addColumn<QString>("after");
-        QTest::addColumn<QPoint>("record");  // column, row
+        QTest::addColumn<QPoint>("record"); // column, row
         // d = int(4 * value + 1): 1 up, 2 down, 3 left, 4 right.
         const QString solved = QStringLiteral("1 2 3|4 5 6|7 8 _9");
-        QTest::newRow("up, up, left")
-            << solved << std::vector<float>{0.0f, 0.24f, 0.5f} << "1 _ 2|4 5 3|7 8 6" << QPoint(1, 0);
+        QTest::newRow("up, up, left") << solved << std::vector<float>{0.0f, 0.24f, 0.5f}
+                                      << "1 _ 2|4 5 3|7 8 6" << QPoint(1, 0);
         QTest::newRow("edges do nothing: down, right, left, right, up, down, down")
             << solved << std::vector<float>{0.3f, 0.8f, 0.6f, 0.99f, 0.2f, 0.4f, 0.4f}
             << "1 2 3|4 5 6|7 8 _" << QPoint(2, 2);
@@ -118,7 +123,7 @@ private slots:
         board.BlankRow = board.BlankCol = 2;
         FakeRandom random(values);
         scrambleWalk(board, random, int(values.size()));
-        QCOMPARE(random.index, values.size());  // one draw per step, none repeated
+        QCOMPARE(random.index, values.size()); // one draw per step, none repeated
         QCOMPARE(boardText(board), boardText(boardFrom(after)));
         QCOMPARE(QPoint(board.BlankCol, board.BlankRow), record);
     }
@@ -127,12 +132,15 @@ private slots:
     {
         QTest::addColumn<QString>("drawing");
         QTest::addColumn<int>("key");
-        QTest::addColumn<QPoint>("tile");  // column, row; (-1, -1) for none
+        QTest::addColumn<QPoint>("tile"); // column, row; (-1, -1) for none
         const QString middle = QStringLiteral("1 2 3|4 _ 5|7 8 6");
         QTest::newRow("up brings the tile below") << middle << int(ArrowKey::Up) << QPoint(1, 2);
-        QTest::newRow("down brings the tile above") << middle << int(ArrowKey::Down) << QPoint(1, 0);
-        QTest::newRow("left brings the tile right") << middle << int(ArrowKey::Left) << QPoint(2, 1);
-        QTest::newRow("right brings the tile left") << middle << int(ArrowKey::Right) << QPoint(0, 1);
+        QTest::newRow("down brings the tile above")
+            << middle << int(ArrowKey::Down) << QPoint(1, 0);
+        QTest::newRow("left brings the tile right")
+            << middle << int(ArrowKey::Left) << QPoint(2, 1);
+        QTest::newRow("right brings the tile left")
+            << middle << int(ArrowKey::Right) << QPoint(0, 1);
         QTest::newRow("nothing below the gap")
             << "1 2 3|4 5 6|7 8 _" << int(ArrowKey::Up) << QPoint(-1, -1);
     }

@@ -3,8 +3,8 @@
 #include "core/files/file_pattern.h"
 #include "core/files/picture_file.h"
 
-
-class TestPictureFile : public QObject {
+class TestPictureFile : public QObject
+{
     Q_OBJECT
 private slots:
     // A large JPEG is read at the shown size. Bad files of every kind are tried through Picture
@@ -19,7 +19,8 @@ private slots:
         QCOMPARE(std::tuple(picture.sourceSize, picture.image.size(), picture.error),
                  std::tuple(QSize(6000, 4000), QSize(253, 253), QString()));
         const QColor centre = picture.image.pixelColor(126, 126);
-        QVERIFY2(centre.red() > 240 && centre.green() < 16 && centre.blue() < 16, qPrintable(centre.name()));
+        QVERIFY2(centre.red() > 240 && centre.green() < 16 && centre.blue() < 16,
+                 qPrintable(centre.name()));
     }
 
     void pattern_data()
@@ -32,8 +33,10 @@ private slots:
         QTest::newRow("png") << pictures << "shot.png" << false;
         QTest::newRow("extension in the middle") << pictures << "cow.jpg.txt" << false;
         QTest::newRow("no extension") << pictures << "jpg" << false;
-        QTest::newRow("empty parts, spaces around the last") << ";; *.bmp ; *.jpg ;" << "a.JPG" << true;
-        QTest::newRow("every file, no dot") << "*.*" << "README" << true;
+        QTest::newRow("empty parts, spaces around the last") << ";; *.bmp ; *.jpg ;"
+                                                             << "a.JPG" << true;
+        QTest::newRow("every file, no dot") << "*.*"
+                                            << "README" << true;
     }
     void pattern()
     {

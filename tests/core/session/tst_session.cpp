@@ -19,7 +19,8 @@ const QStringList Won{Slid, "pop.wav sync", "gling.wav async"};
 const QByteArray EmptyLine(" 9999 \r\n");
 
 // What the player meets after some input.
-struct Met {
+struct Met
+{
     int clicks = 0;
     QString board;
     bool lastPieceShown = false;
@@ -30,7 +31,8 @@ struct Met {
 };
 
 // Notes how many settings had been written when each command arrived.
-struct OrderedMusic : FakeMusic {
+struct OrderedMusic : FakeMusic
+{
     explicit OrderedMusic(const MemorySettings &settings) : settings(settings) {}
     void command(const QString &c) override
     {
@@ -42,7 +44,8 @@ struct OrderedMusic : FakeMusic {
 };
 
 // A started session on fakes: preferences and score file loaded, the 4 x 4 numbers board.
-struct Game {
+struct Game
+{
     Fakes fakes;
     GameSession s{fakes.platform()};
 
@@ -73,8 +76,8 @@ struct Game {
     }
     Met met() const
     {
-        return {s.ClickCount(),   boardText(s.board()),  s.lastPieceShown(),
-                s.takesClicks(), fakes.waves.played, fakes.messages.shown};
+        return {s.ClickCount(),  boardText(s.board()), s.lastPieceShown(),
+                s.takesClicks(), fakes.waves.played,   fakes.messages.shown};
     }
     QByteArray scoreBytes() const { return fileBytes(fakes.folder.filePath("Hsl.hsf")); }
 };
@@ -83,7 +86,8 @@ struct Game {
 Q_DECLARE_METATYPE(Met)
 
 namespace QTest {
-template <> char *toString(const Met &m)
+template<>
+char *toString(const Met &m)
 {
     return qstrdup(QStringLiteral("clicks %1, board \"%2\", last piece shown %3, takes clicks %4, "
                                   "sounds [%5], messages [%6]")
@@ -96,7 +100,8 @@ template <> char *toString(const Met &m)
 }
 } // namespace QTest
 
-class TestSession : public QObject {
+class TestSession : public QObject
+{
     Q_OBJECT
     QTemporaryDir m_home;
 
@@ -136,9 +141,11 @@ private slots:
         QTest::newRow("sound off")
             << "NewGame SoundOff 3,3" << Met{1, Solved, true, false, {}, {TopScore}};
         QTest::newRow("New Game after a win")
-            << "NewGame 3,3 NewGame 3,2" << Met{1, right1, false, true, Won + QStringList{Slid}, {TopScore}};
+            << "NewGame 3,3 NewGame 3,2"
+            << Met{1, right1, false, true, Won + QStringList{Slid}, {TopScore}};
         QTest::newRow("keys solve it")
-            << "NewGame Right Left Up Up Up" << Met{5, Solved, true, false, QStringList(4, Slid) + Won, {TopScore}};
+            << "NewGame Right Left Up Up Up"
+            << Met{5, Solved, true, false, QStringList(4, Slid) + Won, {TopScore}};
         // A new set-up leaves the count and the lock as they were.
         QTest::newRow("set-up during a game")
             << "NewGame 0,0 Set3" << Met{1, "1 2 3|4 5 6|7 8 _", true, true, {Slid}, {}};
@@ -154,7 +161,7 @@ private slots:
         g.play(inputs);
         QCOMPARE(g.met(), met);
         QCOMPARE(g.fakes.random.index, size_t(ScrambleSteps) * inputs.count("NewGame"));
-        for (const QString &path : g.fakes.waves.paths)  // every sound from the program's folder
+        for (const QString &path : g.fakes.waves.paths) // every sound from the program's folder
             QCOMPARE(path, g.fakes.folder.filePath(QFileInfo(path).fileName()));
     }
 
@@ -166,7 +173,7 @@ private slots:
         QSignalSpy clicks(&g.s, &GameSession::clicksChanged);
         QSignalSpy started(&g.s, &GameSession::newGameStarted);
         QSignalSpy setUp(&g.s, &GameSession::setUpChanged);
-        g.play("NewGame 1,1 0,3");  // a cell off the gap's lines, then the gap itself
+        g.play("NewGame 1,1 0,3"); // a cell off the gap's lines, then the gap itself
         QCOMPARE(board.count(), 1);
         QCOMPARE(clicks.count(), 1);
         QCOMPARE(started.count(), 1);
@@ -188,7 +195,7 @@ private slots:
         g.play("3,3");
         QCOMPARE(atPop, (Met{1, Solved, true, true, {Slid, "pop.wav sync"}, {}}));
         QCOMPARE(atCheck, (Met{1, Solved, true, false, Won, {TopScore}}));
-        g.play("NewGame");  // the last piece is gone again: the walk's stale record moves nothing
+        g.play("NewGame"); // the last piece is gone again: the walk's stale record moves nothing
         QCOMPARE(g.met(), (Met{0, Solved, false, true, Won, {TopScore}}));
     }
 
@@ -210,11 +217,12 @@ private slots:
         // In the program folder at start: no file, a folder of that name, nowhere to save (the
         // program folder and the home under a regular file), or the file's bytes.
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QByteArray>("started");  // the file as start-up leaves it
-        QTest::addColumn<bool>("inUserFolder");   // where it is kept
-        QTest::addColumn<bool>("told");           // that nothing can be saved
+        QTest::addColumn<QByteArray>("started"); // the file as start-up leaves it
+        QTest::addColumn<bool>("inUserFolder");  // where it is kept
+        QTest::addColumn<bool>("told");          // that nothing can be saved
         const QByteArray commas = "57" + QByteArray(",9999").repeated(34);
-        QTest::newRow("no file yet") << QByteArray("<none>") << EmptyLine.repeated(35) << false << false;
+        QTest::newRow("no file yet")
+            << QByteArray("<none>") << EmptyLine.repeated(35) << false << false;
         QTest::newRow("comma form, kept as it is") << commas << commas << false << false;
         QTest::newRow("a folder named Hsl.hsf")
             << QByteArray("<folder>") << EmptyLine.repeated(35) << true << false;
@@ -244,8 +252,10 @@ private slots:
         GameSession s(platform);
         qputenv("HOME", QFile::encodeName(m_home.path()));
         s.Form_Load();
-        const QString path = inUserFolder ? userScoreFolder() + "/Hsl.hsf" : fakes.folder.filePath("Hsl.hsf");
-        const QString other = inUserFolder ? fakes.folder.filePath("Hsl.hsf") : userScoreFolder() + "/Hsl.hsf";
+        const QString path =
+            inUserFolder ? userScoreFolder() + "/Hsl.hsf" : fakes.folder.filePath("Hsl.hsf");
+        const QString other =
+            inUserFolder ? fakes.folder.filePath("Hsl.hsf") : userScoreFolder() + "/Hsl.hsf";
         QCOMPARE(fileBytes(path), started);
         QCOMPARE(fileBytes(other), QByteArray());
         QCOMPARE(s.scores().NumberScores[0], qint16(file.startsWith("57") ? 57 : 9999));
@@ -260,7 +270,7 @@ private slots:
         fakes.messages.onShow = [&](const QString &) { whileShown = fileBytes(path); };
         s.setUpBoard(4);
         s.NewGame_Click();
-        s.cellClicked({3, 3});  // the gap went to the top of that column: won in one click
+        s.cellClicked({3, 3}); // the gap went to the top of that column: won in one click
         QCOMPARE(fakes.messages.shown.mid(told ? 1 : 0), QStringList{TopScore});
         QCOMPARE(whileShown, started);
         const QByteArray firstLine = file.startsWith("57") ? " 57 \r\n" : EmptyLine;
@@ -273,7 +283,8 @@ private slots:
     {
         Game g;
         g.play("NewGame");
-        writeFile(g.fakes.folder.filePath("Hsl.hsf"), EmptyLine + " 1 \r\n" + EmptyLine.repeated(33));
+        writeFile(g.fakes.folder.filePath("Hsl.hsf"),
+                  EmptyLine + " 1 \r\n" + EmptyLine.repeated(33));
         g.play("3,3");
         QCOMPARE(g.fakes.messages.shown, QStringList{});
         QCOMPARE(g.s.scores().NumberScores[1], qint16(1));
@@ -292,58 +303,61 @@ private slots:
         Game g;
         QSignalSpy hinted(&g.s, &GameSession::hintShown);
         QSignalSpy fewest(&g.s, &GameSession::fewestClicksChanged);
-        QCOMPARE(g.s.showHint(), std::nullopt);  // no game yet: no hint, and the game is ranked
+        QCOMPARE(g.s.showHint(), std::nullopt); // no game yet: no hint, and the game is ranked
         g.play("NewGame");
         // The first 4x4 search builds its tables, which takes seconds on a busy machine.
         QTRY_COMPARE_WITH_TIMEOUT(g.s.fewestClicks(), std::optional<int>(1), 120000);
         const QByteArray before = g.scoreBytes();
         if (hint) {
-            g.play("0,0");  // off the shortest way: "_ 1 2 3|5 6 7 4|9 10 11 8|13 14 15 12"
+            g.play("0,0"); // off the shortest way: "_ 1 2 3|5 6 7 4|9 10 11 8|13 14 15 12"
             QCOMPARE(g.s.showHint(), std::optional<Cell>(Cell{0, 3}));
-            g.play("0,3");  // back on it
+            g.play("0,3"); // back on it
             QCOMPARE(g.s.showHint(), std::optional<Cell>(Cell{3, 3}));
             QCOMPARE(hinted.count(), 2);
             QCOMPARE(hinted.last().first().value<Cell>(), (Cell{3, 3}));
         }
-        g.play("3,3");  // the figure is kept after the win
+        g.play("3,3"); // the figure is kept after the win
         QCOMPARE(g.s.ClickCount(), hint ? 3 : 1);
         QCOMPARE(g.s.fewestClicks(), std::optional<int>(1));
         QCOMPARE(g.fakes.messages.shown, hint ? QStringList{} : QStringList{TopScore});
-        QCOMPARE(g.scoreBytes().split('\n').value(1), hint ? QByteArray(" 9999 \r") : QByteArray(" 1 \r"));
+        QCOMPARE(g.scoreBytes().split('\n').value(1),
+                 hint ? QByteArray(" 9999 \r") : QByteArray(" 1 \r"));
         QCOMPARE(g.scoreBytes() == before, hint);
 
-        g.play("NewGame");  // the walk's record of the gap is stale: the board stays solved
-        QCOMPARE(g.s.fewestClicks(), std::nullopt);  // no figure until this scramble's own is known
+        g.play("NewGame"); // the walk's record of the gap is stale: the board stays solved
+        QCOMPARE(g.s.fewestClicks(), std::nullopt); // no figure until this scramble's own is known
         QTRY_COMPARE(g.s.fewestClicks(), std::optional<int>(0));
-        g.play("2,3 3,3");  // ranked again: a first record after the hinted game, worse than 1 otherwise
+        g.play("2,3 3,3"); // ranked again: a first record after the hinted game, worse than 1
+                           // otherwise
         QCOMPARE(g.fakes.messages.shown.size(), 1);
-        g.play("Set3");  // a figure of another board is never shown for this one
+        g.play("Set3"); // a figure of another board is never shown for this one
         QCOMPARE(g.s.fewestClicks(), std::nullopt);
-        QCOMPARE(fewest.count(), 4);  // found, cleared, found, cleared
+        QCOMPARE(fewest.count(), 4); // found, cleared, found, cleared
     }
 
     void preferencesLastThroughTheFile_data()
     {
-        QTest::addColumn<QByteArray>("file");  // the settings file at the first start; empty: none
-        QTest::addColumn<QStringList>("chosen");  // each twice: the second time does nothing
+        QTest::addColumn<QByteArray>("file"); // the settings file at the first start; empty: none
+        QTest::addColumn<QStringList>("chosen"); // each twice: the second time does nothing
         QTest::addColumn<bool>("music");
         QTest::addColumn<bool>("sound");
         QTest::addColumn<bool>("statusBar");
-        QTest::addColumn<QByteArray>("after");  // the file then, and after the next start; empty: as it was
+        QTest::addColumn<QByteArray>(
+            "after"); // the file then, and after the next start; empty: as it was
         const QByteArray allFalse("[Tessary]\nMusic=False\nSound=False\nStatusBar=False\n"), none;
         const QStringList on{"Music=1", "Sound=1", "StatusBar=1"};
         const QStringList off{"Music=0", "Sound=0", "StatusBar=0"};
-        QTest::newRow("first run; on again writes nothing") << none << on << true << true << true << none;
+        QTest::newRow("first run; on again writes nothing")
+            << none << on << true << true << true << none;
         QTest::newRow("sound and bar off")
             << none << QStringList{"Sound=0", "StatusBar=0"} << true << false << false
             << QByteArray("[Tessary]\nSound=False\nStatusBar=False\n");
         QTest::newRow("all False; off again") << allFalse << off << false << false << false << none;
-        QTest::newRow("all False; all on")
-            << allFalse << on << true << true << true << QByteArray(allFalse).replace("False", "True");
+        QTest::newRow("all False; all on") << allFalse << on << true << true << true
+                                           << QByteArray(allFalse).replace("False", "True");
         for (const char *value : {"false", "0", "\" False \""})
-            QTest::addRow("stored as %s", value)
-                << QByteArray(allFalse).replace("False", value) << QStringList{} << true << true
-                << true << none;
+            QTest::addRow("stored as %s", value) << QByteArray(allFalse).replace("False", value)
+                                                 << QStringList{} << true << true << true << none;
     }
 
     // The bar's stored "False" is written again at start; nothing else is written unasked.
@@ -365,17 +379,18 @@ private slots:
             writeFile(path, file);
         Fakes fakes;
         Platform platform = fakes.platform();
-        std::optional<GameSession> first(std::in_place,
-                                         Platform{platform.programFolder, fakes.random, settings, fakes.waves,
-                                                  fakes.music, fakes.messages, fakes.help, fakes.program});
+        std::optional<GameSession> first(
+            std::in_place, Platform{platform.programFolder, fakes.random, settings, fakes.waves,
+                                    fakes.music, fakes.messages, fakes.help, fakes.program});
         first->Form_Load();
         for (const QString &choice : chosen)
             for (int twice = 0; twice < 2; ++twice)
                 first->setPreference(Names.value(choice.section('=', 0, 0)), choice.endsWith('1'));
         first.reset();
         Fakes nextFakes;
-        GameSession next(Platform{nextFakes.folder.path(), nextFakes.random, settings, nextFakes.waves,
-                                  nextFakes.music, nextFakes.messages, nextFakes.help, nextFakes.program});
+        GameSession next(Platform{nextFakes.folder.path(), nextFakes.random, settings,
+                                  nextFakes.waves, nextFakes.music, nextFakes.messages,
+                                  nextFakes.help, nextFakes.program});
         next.Form_Load();
         QCOMPARE(next.preference(Preference::Music), music);
         QCOMPARE(next.preference(Preference::Sound), sound);
@@ -389,23 +404,23 @@ private slots:
         Fakes fakes;
         OrderedMusic music(fakes.settings);
         Platform platform = fakes.platform();
-        GameSession s(Platform{platform.programFolder, fakes.random, fakes.settings, fakes.waves, music,
-                               fakes.messages, fakes.help, fakes.program});
+        GameSession s(Platform{platform.programFolder, fakes.random, fakes.settings, fakes.waves,
+                               music, fakes.messages, fakes.help, fakes.program});
         s.Form_Load();
         s.startMusic();
         QCOMPARE(music.fileName, fakes.folder.filePath("fallmorn.mid"));
         s.setPreference(Preference::Music, false);
         s.setPreference(Preference::Music, true);
-        s.setPreference(Preference::Sound, false);  // the music hears nothing of it
+        s.setPreference(Preference::Sound, false); // the music hears nothing of it
         // Only a known length, reached or passed (the last notes fading), rewinds and plays again.
         for (const auto &[position, length] :
              {std::pair{69119, 69120}, {0, 0}, {10, -1}, {69120, 69120}, {72938, 69120}})
             music.pos = position, music.len = length, music.statusUpdate();
         s.setPreference(Preference::Music, false);
-        music.statusUpdate();  // switched off just as the piece ended: rewound, but silent
+        music.statusUpdate(); // switched off just as the piece ended: rewound, but silent
         s.Form_QueryUnload();
-        QCOMPARE(music.commands, (QStringList{"open", "play", "stop", "play", "next", "play", "next",
-                                              "play", "stop", "next", "close"}));
+        QCOMPARE(music.commands, (QStringList{"open", "play", "stop", "play", "next", "play",
+                                              "next", "play", "stop", "next", "close"}));
         // Each command before its own write.
         QCOMPARE(music.writesBefore, (QList<qsizetype>{0, 0, 0, 1, 3, 3, 3, 3, 3, 4, 4}));
     }
