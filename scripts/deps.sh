@@ -6,7 +6,8 @@ set -euo pipefail
 build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libfluidsynth-dev
             libsndfile1-dev timgm6mb-soundfont fonts-dejavu-core)
 run_pkgs=()
-test_pkgs=(desktop-file-utils appstream dpkg-dev file util-linux)
+# clang-format: scripts/test.sh checks the layout with Debian 12's clang-format 14.
+test_pkgs=(desktop-file-utils appstream dpkg-dev file util-linux clang-format)
 # The benchmarks only: a private sound server with a null sink, and an X server without a screen.
 bench_pkgs=(pulseaudio pulseaudio-utils xvfb)
 # Only scripts/fuzz.sh needs clang; its runtime package holds libFuzzer and the sanitizers.

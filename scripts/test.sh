@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds Tessary and runs every test, headless and silent, then builds the same suite with
+# Checks the layout (scripts/format.sh --check) and the layers of src/ (scripts/check_layers.sh),
+# builds Tessary and runs every test, headless and silent, then builds the same suite with
 # AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/ and runs it again.
 # Usage: scripts/test.sh [both | --plain | --sanitize]   (default: both; CI runs the default)
 set -euo pipefail
@@ -10,6 +11,9 @@ case "$mode" in
   *) echo "usage: $0 [--plain | --sanitize | both]" >&2; exit 2 ;;
 esac
 scripts/deps.sh test
+# Layout and layering first: both take seconds, the builds take minutes.
+scripts/format.sh --check
+scripts/check_layers.sh
 export QT_QPA_PLATFORM=offscreen
 
 if [ "$mode" != --sanitize ]; then

@@ -109,27 +109,8 @@ void Form1::buildMenus()
 
 void Form1::buildBoardArea()
 {
-    auto *frame = new QFrame(this);
-    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    frame->setLineWidth(BoardBorderPixels);
-    m_picture1 = frame;
-    m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->setAutoFillBackground(true);
-    // The views live inside the border; those beyond the board are cut off by this inner area.
-    m_cellArea = new QWidget(m_picture1);
-    m_cellArea->setObjectName(QStringLiteral("CellArea"));
-    for (int r = 0; r < ViewGridSide; ++r) {
-        for (int c = 0; c < ViewGridSide; ++c) {
-            auto *view = new CellView(m_cellArea);
-            view->setObjectName(QStringLiteral("Row%1_%2").arg(r + 1).arg(c));
-            view->setGeometry(twipsToPixels(CellLeftStep * c), twipsToPixels(CellTopStep * r),
-                              twipsToPixels(CellWidth), twipsToPixels(CellHeight));
-            connect(view, &CellView::clicked, this, [this, r, c] {
-                m_session.cellClicked({r, c});
-            });
-            m_cells[static_cast<size_t>(r)][static_cast<size_t>(c)] = view;
-        }
-    }
+    m_picture1 = new BoardArea(this);
+    connect(m_picture1, &BoardArea::cellClicked, &m_session, &GameSession::cellClicked);
     // No clicks until the first New Game.
     m_picture1->setEnabled(false);
     setCentralWidget(m_picture1);
@@ -184,14 +165,7 @@ void Form1::setPanelText(StatusPanel panel, const QString &text)
 
 CellView *Form1::cellView(int row, int col) const
 {
-    return m_cells[static_cast<size_t>(row)][static_cast<size_t>(col)];
-}
-
-PicFrm &Form1::picFrm()
-{
-    if (!m_picFrm)
-        m_picFrm = std::make_unique<PicFrm>(devicePixelRatioF());
-    return *m_picFrm;
+    return m_picture1->cellView(row, col);
 }
 
 int Form1::statusBarHeightTwips() const
@@ -223,6 +197,6 @@ void Form1::closeEvent(QCloseEvent *event)
     if (m_closing)
         return;
     m_closing = true;
-    m_picFrm.reset();
+    m_picture1->dropPictures();
     m_session.Form_QueryUnload();
 }

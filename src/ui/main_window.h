@@ -3,30 +3,23 @@
 #pragma once
 
 #include "core/board/board.h"
-#include "core/imagery/number_pictures.h"
 #include "core/prefs/preferences.h"
 #include "core/session/game_session.h"
+#include "ui/board_area.h"
 #include "ui/picture_box.h"
 
 #include <QHash>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
-#include <array>
-#include <memory>
-#include <vector>
 
 class CellView;
 class QAction;
 class QDialog;
 class QLabel;
 class QStatusBar;
-class QTimer;
 
 enum class StatusPanel { BoardSize = 1, PictureName = 2, Clicks = 3 };
-
-// Views Row1 .. Row8 with eight cells each: every board size uses the top-left n x n of them.
-inline constexpr int ViewGridSide = 8;
 
 class Form1 : public QMainWindow
 {
@@ -74,7 +67,7 @@ public:
     QAction *menuEntry(const QString &name) const;
     bool isChecked(const QString &name) const;
     QString panelText(StatusPanel panel) const;
-    QWidget *boardArea() const { return m_picture1; }
+    BoardArea *boardArea() const { return m_picture1; }
     // 0 <= row, col < ViewGridSide.
     CellView *cellView(int row, int col) const;
     QStatusBar *statusBar1() const { return m_statusBar1; }
@@ -98,25 +91,16 @@ private:
     void openSetupDialog();
     void showGameInPlay();
     void showSetUp();
-    void Initialize_Board();
     void showBoard();
-    const Picture &piecePicture(int piece);
     void showNewGame();
     void showPreference(Preference preference, bool on);
     void showFewestClicks();
-    void showHint(Cell cell);
-    void endHint();
     void showGoalPicture();
-    PicFrm &picFrm();
     void setOuterSize(int widthTwips, int heightTwips);
     int statusBarHeightTwips() const;
 
     GameSession m_session;
-    std::unique_ptr<PicFrm> m_picFrm;    // made on first use, dropped at shut-down
-    std::vector<Picture> m_tilePictures; // piece k at k - 1 in a picture game
-    std::array<std::array<CellView *, ViewGridSide>, ViewGridSide> m_cells{};
-    QWidget *m_picture1 = nullptr;
-    QWidget *m_cellArea = nullptr;
+    BoardArea *m_picture1 = nullptr;
     QStatusBar *m_statusBar1 = nullptr;
     QLabel *m_panels[3] = {};
     QPointer<Form2> m_form2;
@@ -125,6 +109,4 @@ private:
     QSize m_outerTwips;
     int m_extraHeightTwips = 0;
     bool m_closing = false;
-    CellView *m_hinted = nullptr;
-    QTimer *m_hintTimer = nullptr;
 };

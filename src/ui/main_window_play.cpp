@@ -1,9 +1,8 @@
-// Form1's board: the window fitted to the board in play, the cells drawn from the session's board,
+// Form1's board: the window fitted to the board in play, the board area redrawn from the session,
 // keys forwarded, and the Picture Box beside a picture game.
 #include "ui/main_window.h"
 
 #include "core/board/board_geometry.h"
-#include "core/imagery/picture_clip.h"
 #include "ui/cell_view.h"
 #include "ui/window_placement.h"
 
@@ -20,7 +19,7 @@ void Form1::connectSession()
     });
     connect(&m_session, &GameSession::newGameStarted, this, &Form1::showNewGame);
     connect(&m_session, &GameSession::fewestClicksChanged, this, &Form1::showFewestClicks);
-    connect(&m_session, &GameSession::hintShown, this, &Form1::showHint);
+    connect(&m_session, &GameSession::hintShown, m_picture1, &BoardArea::flashHint);
     connect(&m_session, &GameSession::preferenceChanged, this, &Form1::showPreference);
 }
 
@@ -28,19 +27,14 @@ void Form1::connectSession()
 void Form1::showSetUp()
 {
     const GameSetup &setup = m_session.setup();
-    const int n = setup.size;
-    m_tilePictures.clear();
-    if (setup.picturesGame())
-        m_tilePictures = cutPicture(setup.goalPicture, n);
-    Initialize_Board();
-
-    const BoardSizeInfo &info = boardSizeInfo(n);
+    m_picture1->Initialize_Board(setup);
+    const BoardSizeInfo &info = boardSizeInfo(setup.size);
     const CellView *first = cellView(0, 0);
     const WindowTwips w =
-        windowTwips(n, !isChecked(QStringLiteral("BarOff")), statusBarHeightTwips(),
+        windowTwips(setup.size, !isChecked(QStringLiteral("BarOff")), statusBarHeightTwips(),
                     first->width() * TwipsPerPixel, first->height() * TwipsPerPixel);
     m_picture1->setFixedSize(twipsToPixels(w.boardWidth), twipsToPixels(w.boardHeight));
-    m_cellArea->setGeometry(m_picture1->contentsRect());
+    m_picture1->fitCells();
     m_extraHeightTwips = info.extraWindowHeight;
     setOuterSize(w.outerWidth, w.outerHeight);
     setPanelText(StatusPanel::BoardSize, QString::fromLatin1(info.panelText));
@@ -55,48 +49,10 @@ void Form1::showSetUp()
     showGameInPlay();
 }
 
-// Every view, on the board or not: centred, flat, single line, no picture; stretched in a picture
-// game.
-void Form1::Initialize_Board()
-{
-    const bool pictures = m_session.setup().picturesGame();
-    for (const auto &row : m_cells) {
-        for (CellView *view : row) {
-            view->setPictureAlignment(PictureAlignment::Centred);
-            view->setSpecialEffect(SpecialEffect::Flat);
-            view->setBorderStyle(BorderStyle::SingleLine);
-            view->setPictureSizeMode(pictures ? PictureSizeMode::Stretch : PictureSizeMode::Clip);
-            view->setPicture(Picture{});
-        }
-    }
-}
-
-// Each cell shows its piece, raised, and the empty cell the wood grain, sunken; set up or just won,
-// the empty cell shows the last piece.
 void Form1::showBoard()
 {
-    endHint();
-    const Board &board = m_session.board();
-    for (int r = 0; r < board.n; ++r) {
-        for (int c = 0; c < board.n; ++c) {
-            int piece = board.at(r, c);
-            if (piece == 0 && m_session.lastPieceShown())
-                piece = board.n * board.n;
-            CellView *view = cellView(r, c);
-            view->setPicture(piece ? piecePicture(piece) : picFrm().Image3());
-            view->setSpecialEffect(piece ? SpecialEffect::Raised : SpecialEffect::Sunken);
-        }
-    }
+    m_picture1->showBoard(m_session.board(), m_session.lastPieceShown());
     m_picture1->setEnabled(m_session.takesClicks());
-}
-
-// A picture game without pieces shows number pictures instead.
-const Picture &Form1::piecePicture(int piece)
-{
-    const size_t index = static_cast<size_t>(piece - 1);
-    if (index < m_tilePictures.size() && !m_tilePictures[index].isNull())
-        return m_tilePictures[index];
-    return picFrm().NumPic(piece - 1);
 }
 
 void Form1::showNewGame()

@@ -2,6 +2,7 @@
 // solver.
 #pragma once
 
+#include <QMetaType>
 #include <QtGlobal>
 #include <optional>
 #include <vector>
@@ -14,6 +15,7 @@ struct Cell
     int col = 0;
     friend bool operator==(const Cell &, const Cell &) = default;
 };
+Q_DECLARE_METATYPE(Cell)
 
 inline constexpr int ScrambleSteps = 3000;
 

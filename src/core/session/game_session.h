@@ -17,8 +17,6 @@
 
 class ScoreFile;
 
-Q_DECLARE_METATYPE(Cell)
-
 class GameSession : public QObject
 {
     Q_OBJECT
