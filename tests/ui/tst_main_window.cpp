@@ -1,10 +1,8 @@
 // Form1 shows the session: the cells drawn from the board, the panels, the lock, the window fitted
 // to every size, the Picture Box, the hint, the preference marks and the status bar's height.
-#include "adapters/ini_settings_store.h"
 #include "app.h"
 #include "board_text.h"
 #include "core/imagery/picture_clip.h"
-#include "file_size_limit.h"
 
 #include <array>
 #include <functional>
@@ -57,7 +55,6 @@ private slots:
         const QString left1 = QStringLiteral("1 2 _ 3|5 6 7 4|9 10 11 8|13 14 15 12");
         QTest::newRow("at start") << "3,2 Right" << Shown{SolvedShown, "# Clicks", false};
         QTest::newRow("New Game") << "NewGame" << Shown{Scrambled, "0 Clicks", true};
-        QTest::newRow("a click") << "NewGame 0,2" << Shown{left1, "1 Clicks", true};
         QTest::newRow("a key") << "NewGame Right" << Shown{left1, "1 Clicks", true};
         QTest::newRow("won") << "NewGame 3,3" << Shown{SolvedShown, "1 Clicks", false};
         // The completed last piece is gone: the empty cell shows the wood again.
@@ -229,63 +226,49 @@ private slots:
 
     void marksAndStatusBar_data()
     {
-        QTest::addColumn<QByteArray>("file"); // the settings file at the first start; empty: none
-        QTest::addColumn<QStringList>("entries"); // chosen, each twice
-        QTest::addColumn<QStringList>("checked"); // then, and at the next start
-        const QByteArray allFalse("[Tessary]\nMusic=False\nSound=False\nStatusBar=False\n");
+        QTest::addColumn<QStringList>("stored");  // off at start
+        QTest::addColumn<QStringList>("entries"); // then chosen, each twice
+        QTest::addColumn<QStringList>("checked");
         const QStringList on{"MusicOn", "SoundOn", "BarOn"}, off{"MusicOff", "SoundOff", "BarOff"};
-        QTest::newRow("first run") << QByteArray() << QStringList{} << on;
-        QTest::newRow("sound and bar off") << QByteArray() << QStringList{"SoundOff", "BarOff"}
+        const QStringList all{"Music", "Sound", "StatusBar"};
+        QTest::newRow("first run") << QStringList{} << QStringList{} << on;
+        QTest::newRow("sound and bar off") << QStringList{} << QStringList{"SoundOff", "BarOff"}
                                            << QStringList{"MusicOn", "SoundOff", "BarOff"};
-        QTest::newRow("all off at start") << allFalse << QStringList{} << off;
-        QTest::newRow("all off, then on") << allFalse << on << on;
+        QTest::newRow("all off at start") << all << QStringList{} << off;
+        QTest::newRow("all off, then on") << all << on << on;
     }
 
     // The marks show the session's preferences; the window grows or shrinks by the bar's height
     // and the board keeps its size.
     void marksAndStatusBar()
     {
-        QFETCH(QByteArray, file);
+        QFETCH(QStringList, stored);
         QFETCH(QStringList, entries);
         QFETCH(QStringList, checked);
-        QTemporaryDir dir;
-        IniSettingsStore settings(dir.path());
-        if (!file.isEmpty())
-            writeFile(settings.filePath(QStringLiteral("Orvane.Works")), file);
-        const auto start = [&](Fakes &fakes) {
-            const Platform p = fakes.platform();
-            auto w = std::make_unique<Form1>(Platform{p.programFolder, p.random, settings, p.waves,
-                                                      p.music, p.messages, p.help, p.program});
-            w->Form_Load();
-            w->FourbyFour_Click();
-            w->show();
-            return w;
-        };
-        const auto marks = [](const Form1 &w) {
-            QStringList marked;
-            for (const char *entry :
-                 {"MusicOn", "MusicOff", "SoundOn", "SoundOff", "BarOn", "BarOff"})
-                if (w.isChecked(entry))
-                    marked << entry;
-            return marked;
-        };
-        Fakes firstFakes, nextFakes;
-        const auto first = start(firstFakes);
-        QVERIFY(QTest::qWaitForWindowExposed(first.get()));
-        const int bar = first->statusBar1()->sizeHint().height();
+        App g;
+        for (const QString &key : stored)
+            g.fakes.settings.values.insert(MemorySettings::address("Orvane.Works", "Tessary", key),
+                                           "False");
+        auto w = std::make_unique<Form1>(g.fakes.platform());
+        w->Form_Load();
+        w->FourbyFour_Click();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        const int bar = w->statusBar1()->sizeHint().height();
         QVERIFY(bar > 0);
-        const QSize withBar = first->size() + QSize(0, first->statusBar1()->isHidden() ? bar : 0);
-        const QSize board = first->boardArea()->size();
+        const QSize board = w->boardArea()->size();
         for (const QString &entry : entries)
             for (int twice = 0; twice < 2; ++twice)
-                first->menuEntry(entry)->trigger();
-        QCOMPARE(marks(*first), checked);
-        QCOMPARE(first->size(), withBar - QSize(0, checked.contains("BarOff") ? bar : 0));
-        QTRY_COMPARE(first->boardArea()->size(), board);
-        const auto next = start(nextFakes); // the next start, on the same file
-        QCOMPARE(marks(*next), checked);
-        QCOMPARE(next->size(), first->size());
-        QCOMPARE(next->statusBar1()->isHidden(), checked.contains("BarOff"));
+                w->menuEntry(entry)->trigger();
+        QStringList marks;
+        for (const char *entry : {"MusicOn", "MusicOff", "SoundOn", "SoundOff", "BarOn", "BarOff"})
+            if (w->isChecked(entry))
+                marks << entry;
+        QCOMPARE(marks, checked);
+        const bool barShown = checked.contains("BarOn");
+        QCOMPARE(w->statusBar1()->isVisible(), barShown);
+        QCOMPARE(w->size(), g.w->size() - QSize(0, barShown ? 0 : bar));
+        QTRY_COMPARE(w->boardArea()->size(), board);
     }
 };
 

@@ -212,39 +212,30 @@ private slots:
         QCOMPARE(g.scoreBytes().split('\n').value(1), QByteArray(" 1 \r"));
     }
 
-    void scoresSavedWhereTheyCanBe_data()
+    void scoresSaved_data()
     {
-        // In the program folder at start: no file, a folder of that name, nowhere to save (the
-        // program folder and the home under a regular file), or the file's bytes.
-        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("file");    // in the program folder at start; "<none>": none
         QTest::addColumn<QByteArray>("started"); // the file as start-up leaves it
-        QTest::addColumn<bool>("inUserFolder");  // where it is kept
-        QTest::addColumn<bool>("told");          // that nothing can be saved
+        QTest::addColumn<bool>("nowhere");       // the program folder and the home under a file
         const QByteArray commas = "57" + QByteArray(",9999").repeated(34);
-        QTest::newRow("no file yet")
-            << QByteArray("<none>") << EmptyLine.repeated(35) << false << false;
-        QTest::newRow("comma form, kept as it is") << commas << commas << false << false;
-        QTest::newRow("a folder named Hsl.hsf")
-            << QByteArray("<folder>") << EmptyLine.repeated(35) << true << false;
-        QTest::newRow("program folder and home under a regular file")
-            << QByteArray("<nowhere>") << QByteArray() << false << true;
+        QTest::newRow("no file yet") << QByteArray("<none>") << EmptyLine.repeated(35) << false;
+        QTest::newRow("comma form, kept as it is") << commas << commas << false;
+        QTest::newRow("nowhere to save") << QByteArray("<none>") << QByteArray() << true;
     }
 
     // A record is saved after its message is closed; with nowhere to save, the player is told once
     // where it was tried (not again at the record), and the records last in memory for the run.
-    void scoresSavedWhereTheyCanBe()
+    void scoresSaved()
     {
         QFETCH(QByteArray, file);
         QFETCH(QByteArray, started);
-        QFETCH(bool, inUserFolder);
-        QFETCH(bool, told);
+        QFETCH(bool, nowhere);
         Fakes fakes;
         Platform platform = fakes.platform();
-        if (file == "<folder>")
-            QVERIFY(QDir().mkpath(fakes.folder.filePath("Hsl.hsf")));
-        else if (!file.startsWith('<'))
-            writeFile(fakes.folder.filePath("Hsl.hsf"), file);
-        if (file == "<nowhere>") {
+        const QString path = fakes.folder.filePath("Hsl.hsf");
+        if (file != "<none>")
+            writeFile(path, file);
+        if (nowhere) {
             writeFile(fakes.folder.filePath("plain"), "not a folder");
             platform.programFolder = fakes.folder.filePath("plain/program");
             qputenv("HOME", QFile::encodeName(fakes.folder.filePath("plain/home")));
@@ -252,29 +243,21 @@ private slots:
         GameSession s(platform);
         qputenv("HOME", QFile::encodeName(m_home.path()));
         s.Form_Load();
-        const QString path =
-            inUserFolder ? userScoreFolder() + "/Hsl.hsf" : fakes.folder.filePath("Hsl.hsf");
-        const QString other =
-            inUserFolder ? fakes.folder.filePath("Hsl.hsf") : userScoreFolder() + "/Hsl.hsf";
         QCOMPARE(fileBytes(path), started);
-        QCOMPARE(fileBytes(other), QByteArray());
-        QCOMPARE(s.scores().NumberScores[0], qint16(file.startsWith("57") ? 57 : 9999));
-        QCOMPARE(fakes.messages.shown.size(), told ? 1 : 0);
-        if (told) {
-            const QString message = fakes.messages.shown.value(0);
-            QVERIFY(message.startsWith("The top scores cannot be saved"));
-            QVERIFY(message.contains(platform.programFolder + "/Hsl.hsf"));
-            QVERIFY(message.contains(fakes.folder.filePath("plain/home")));
-        }
+        const QString told = fakes.messages.shown.value(0);
+        QCOMPARE(told.startsWith("The top scores cannot be saved"), nowhere);
+        QCOMPARE(told.contains(platform.programFolder + "/Hsl.hsf"), nowhere);
+        QCOMPARE(told.contains(fakes.folder.filePath("plain/home")), nowhere);
         QByteArray whileShown;
         fakes.messages.onShow = [&](const QString &) { whileShown = fileBytes(path); };
         s.setUpBoard(4);
         s.NewGame_Click();
         s.cellClicked({3, 3}); // the gap went to the top of that column: won in one click
-        QCOMPARE(fakes.messages.shown.mid(told ? 1 : 0), QStringList{TopScore});
+        QCOMPARE(fakes.messages.shown.mid(nowhere ? 1 : 0), QStringList{TopScore});
         QCOMPARE(whileShown, started);
         const QByteArray firstLine = file.startsWith("57") ? " 57 \r\n" : EmptyLine;
-        QCOMPARE(fileBytes(path), told ? started : firstLine + " 1 \r\n" + EmptyLine.repeated(33));
+        QCOMPARE(fileBytes(path),
+                 nowhere ? started : firstLine + " 1 \r\n" + EmptyLine.repeated(33));
         QCOMPARE(s.scores().NumberScores[1], qint16(1));
     }
 
@@ -378,25 +361,22 @@ private slots:
         if (!file.isEmpty())
             writeFile(path, file);
         Fakes fakes;
-        Platform platform = fakes.platform();
-        std::optional<GameSession> first(
-            std::in_place, Platform{platform.programFolder, fakes.random, settings, fakes.waves,
-                                    fakes.music, fakes.messages, fakes.help, fakes.program});
+        const Platform p = fakes.platform();
+        const Platform onFile{p.programFolder, p.random,   settings, p.waves,
+                              p.music,         p.messages, p.help,   p.program};
+        auto first = std::make_unique<GameSession>(onFile);
         first->Form_Load();
         for (const QString &choice : chosen)
             for (int twice = 0; twice < 2; ++twice)
                 first->setPreference(Names.value(choice.section('=', 0, 0)), choice.endsWith('1'));
         first.reset();
-        Fakes nextFakes;
-        GameSession next(Platform{nextFakes.folder.path(), nextFakes.random, settings,
-                                  nextFakes.waves, nextFakes.music, nextFakes.messages,
-                                  nextFakes.help, nextFakes.program});
+        GameSession next(onFile);
         next.Form_Load();
         QCOMPARE(next.preference(Preference::Music), music);
         QCOMPARE(next.preference(Preference::Sound), sound);
         QCOMPARE(next.preference(Preference::StatusBar), statusBar);
         QCOMPARE(fileBytes(path), after.isEmpty() ? file : after);
-        QCOMPARE(next.lastPictureFolder(), nextFakes.folder.path());
+        QCOMPARE(next.lastPictureFolder(), fakes.folder.path());
     }
 
     void musicCommandsAndLoop()
