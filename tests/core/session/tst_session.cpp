@@ -190,10 +190,16 @@ private slots:
         Game g;
         g.play("NewGame");
         Met atPop, atCheck;
-        g.fakes.waves.whilePlaying = [&] { atPop = g.met(); };
+        QSignalSpy boardChanged(&g.s, &GameSession::boardChanged);
+        qsizetype changesAtPop = 0; // the window has drawn the last piece before the pop plays
+        g.fakes.waves.whilePlaying = [&] {
+            atPop = g.met();
+            changesAtPop = boardChanged.count();
+        };
         g.fakes.messages.onShow = [&](const QString &) { atCheck = g.met(); };
         g.play("3,3");
         QCOMPARE(atPop, (Met{1, Solved, true, true, {Slid, "pop.wav sync"}, {}}));
+        QCOMPARE(changesAtPop, 2); // the move, then the last piece
         QCOMPARE(atCheck, (Met{1, Solved, true, false, Won, {TopScore}}));
         g.play("NewGame"); // the last piece is gone again: the walk's stale record moves nothing
         QCOMPARE(g.met(), (Met{0, Solved, false, true, Won, {TopScore}}));
