@@ -8,11 +8,13 @@ class TestIniSettingsStore : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     void readsWhatTheFileHolds_data()
     {
-        QTest::addColumn<QByteArray>("file"); // "<none>": no file, nor even its folder
+        QTest::addColumn<QByteArray>("file"); // null: no file, nor even its folder
         QTest::addColumn<QString>("sound");   // what reading Sound with the default "True" gives
-        QTest::newRow("no file") << QByteArray("<none>") << "True";
+        QTest::newRow("no file") << QByteArray() << "True";
         QTest::newRow("key in another case") << QByteArray("[Tessary]\nSOUND=False\n") << "False";
         QTest::newRow("lower case false") << QByteArray("[Tessary]\nSound=false\n") << "false";
         QTest::newRow("empty value") << QByteArray("[Tessary]\nSound=\n") << "";
@@ -22,7 +24,6 @@ private slots:
         QTest::newRow("no section") << QByteArray("Sound=False\n") << "True";
         QTest::newRow("not an ini file") << QByteArray("\x89PNG\r\n\x1a\n") << "True";
     }
-
     void readsWhatTheFileHolds()
     {
         QFETCH(QByteArray, file);
@@ -30,13 +31,15 @@ private slots:
         QTemporaryDir dir;
         const QString folder = dir.filePath("config");
         const IniSettingsStore store(folder);
-        if (file != "<none>" && QDir().mkpath(folder))
+        if (!file.isNull() && QDir().mkpath(folder))
             writeFile(store.filePath(App), file);
-        QCOMPARE(std::pair(store.read(App, Section, "sound", "True"), QFileInfo::exists(folder)),
-                 std::pair(sound, file != "<none>"));
-        QCOMPARE(fileBytes(store.filePath(App)),
-                 file == "<none>" ? QByteArray() : file); // reading writes nothing
-        QStandardPaths::setTestModeEnabled(true);
+        QCOMPARE(store.read(App, Section, "sound", "True"), sound);
+        QCOMPARE(fileBytes(store.filePath(App)), file); // reading writes nothing
+        QCOMPARE(QFileInfo::exists(folder), !file.isNull());
+    }
+
+    void livesInTheUsersConfigFolder()
+    {
         QCOMPARE(IniSettingsStore().filePath(App),
                  QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                      + "/Orvane.Works.conf");
