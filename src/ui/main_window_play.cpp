@@ -7,7 +7,6 @@
 #include "ui/window_placement.h"
 
 #include <QKeyEvent>
-#include <QLabel>
 
 void Form1::connectSession()
 {
