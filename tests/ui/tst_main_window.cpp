@@ -8,38 +8,10 @@
 #include <functional>
 
 namespace {
-const QString Scrambled = QStringLiteral("1 2 3 _|5 6 7 4|9 10 11 8|13 14 15 12");
 const QString Solved = QStringLiteral("1 2 3 4|5 6 7 8|9 10 11 12|13 14 15 _");
 // Set up or just won: the empty cell shows the last piece.
 const QString SolvedShown = QStringLiteral("1 2 3 4|5 6 7 8|9 10 11 12|13 14 15 16");
-
-// What the window shows of the game.
-struct Shown
-{
-    QString views;
-    QString clicksPanel;
-    bool boardEnabled = false;
-    friend bool operator==(const Shown &, const Shown &) = default;
-};
-
-Shown shown(const App &g)
-{
-    return {viewText(*g.w), g.clicks(), g.w->boardArea()->isEnabled()};
-}
 } // namespace
-
-Q_DECLARE_METATYPE(Shown)
-
-namespace QTest {
-template<>
-char *toString(const Shown &s)
-{
-    return qstrdup(QStringLiteral("views \"%1\", clicks panel \"%2\", board enabled %3")
-                       .arg(s.views, s.clicksPanel)
-                       .arg(s.boardEnabled)
-                       .toUtf8());
-}
-} // namespace QTest
 
 class TestMainWindow : public QObject
 {
@@ -47,39 +19,26 @@ class TestMainWindow : public QObject
 private slots:
     void init() { QStandardPaths::setTestModeEnabled(true); }
 
-    void showsTheBoard_data()
-    {
-        QTest::addColumn<QString>(
-            "inputs"); // "row,col" clicks a cell; other words: menu entries, then keys
-        QTest::addColumn<Shown>("shown");
-        const QString left1 = QStringLiteral("1 2 _ 3|5 6 7 4|9 10 11 8|13 14 15 12");
-        QTest::newRow("at start") << "3,2 Right" << Shown{SolvedShown, "# Clicks", false};
-        QTest::newRow("New Game") << "NewGame" << Shown{Scrambled, "0 Clicks", true};
-        QTest::newRow("a key") << "NewGame Right" << Shown{left1, "1 Clicks", true};
-        QTest::newRow("won") << "NewGame 3,3" << Shown{SolvedShown, "1 Clicks", false};
-        // The completed last piece is gone: the empty cell shows the wood again.
-        QTest::newRow("New Game after a win")
-            << "NewGame 3,3 NewGame" << Shown{Solved, "0 Clicks", true};
-    }
-
+    // The views and the count follow each move; a win locks the board with the last piece shown,
+    // and the next game takes it away again.
     void showsTheBoard()
     {
-        QFETCH(QString, inputs);
-        QFETCH(Shown, shown);
         App g;
-        for (const QString &input : inputs.split(' ')) {
-            if (input.contains(','))
-                g.click(input.section(',', 0, 0).toInt(), input.section(',', 1).toInt());
-            else if (QAction *entry = g.w->menuEntry(input))
-                entry->trigger();
-            else
-                QTest::keyClick(g.w.get(), QKeySequence(input)[0].key());
-        }
-        QCOMPARE(::shown(g), shown);
-        const Cell gap = g.w->session().board().blank();
-        const bool lastPiece = g.w->session().lastPieceShown();
-        QCOMPARE(g.w->cellView(gap.row, gap.col)->accessibleName(),
-                 lastPiece ? QStringLiteral("16") : QStringLiteral("Empty"));
+        QCOMPARE(g.clicks(), QStringLiteral("# Clicks"));
+        g.entry("NewGame");
+        QTest::keyClick(g.w.get(), Qt::Key_Right);
+        QCOMPARE(viewText(*g.w), QStringLiteral("1 2 _ 3|5 6 7 4|9 10 11 8|13 14 15 12"));
+        QCOMPARE(g.clicks(), QStringLiteral("1 Clicks"));
+        QTest::keyClick(g.w.get(), Qt::Key_Left);
+        g.click(3, 3);
+        QCOMPARE(viewText(*g.w), SolvedShown);
+        QCOMPARE(g.w->cellView(3, 3)->accessibleName(), QStringLiteral("16"));
+        QVERIFY(!g.w->boardArea()->isEnabled());
+        g.entry("NewGame");
+        QCOMPARE(viewText(*g.w), Solved);
+        QCOMPARE(g.w->cellView(3, 3)->accessibleName(), QStringLiteral("Empty"));
+        QCOMPARE(g.clicks(), QStringLiteral("0 Clicks"));
+        QVERIFY(g.w->boardArea()->isEnabled());
     }
 
     void setUpDrawsEveryView_data()
@@ -223,29 +182,12 @@ private slots:
         QCOMPARE(panel->toolTip(), QString()); // no figure until this scramble's own is known
     }
 
-    void marksAndStatusBar_data()
-    {
-        QTest::addColumn<QStringList>("stored");  // off at start
-        QTest::addColumn<QStringList>("entries"); // then chosen, each twice
-        QTest::addColumn<QStringList>("checked");
-        const QStringList on{"MusicOn", "SoundOn", "BarOn"}, off{"MusicOff", "SoundOff", "BarOff"};
-        const QStringList all{"Music", "Sound", "StatusBar"};
-        QTest::newRow("first run") << QStringList{} << QStringList{} << on;
-        QTest::newRow("sound and bar off") << QStringList{} << QStringList{"SoundOff", "BarOff"}
-                                           << QStringList{"MusicOn", "SoundOff", "BarOff"};
-        QTest::newRow("all off at start") << all << QStringList{} << off;
-        QTest::newRow("all off, then on") << all << on << on;
-    }
-
-    // The marks show the session's preferences; the window grows or shrinks by the bar's height
-    // and the board keeps its size.
+    // The marks show the session's preferences, stored off and then chosen on; the window grows by
+    // the bar's height and the board keeps its size.
     void marksAndStatusBar()
     {
-        QFETCH(QStringList, stored);
-        QFETCH(QStringList, entries);
-        QFETCH(QStringList, checked);
         App g;
-        for (const QString &key : stored)
+        for (const char *key : {"Music", "Sound", "StatusBar"})
             g.fakes.settings.values.insert(MemorySettings::address("Orvane.Works", "Tessary", key),
                                            "False");
         auto w = std::make_unique<Form1>(g.fakes.platform());
@@ -253,20 +195,26 @@ private slots:
         w->FourbyFour_Click();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        const int bar = w->statusBar1()->sizeHint().height();
+        const int bar = g.w->statusBar1()->height();
         QVERIFY(bar > 0);
         const QSize board = w->boardArea()->size();
-        for (const QString &entry : entries)
+        QCOMPARE(w->size(), g.w->size() - QSize(0, bar));
+        const QStringList on{"MusicOn", "SoundOn", "BarOn"}, off{"MusicOff", "SoundOff", "BarOff"};
+        const auto marks = [&w](const QStringList &entries) {
+            QStringList checked;
+            for (const QString &entry : entries)
+                if (w->isChecked(entry))
+                    checked << entry;
+            return checked;
+        };
+        QCOMPARE(marks(on + off), off);
+        QVERIFY(!w->statusBar1()->isVisible());
+        for (const QString &entry : on)
             for (int twice = 0; twice < 2; ++twice)
                 w->menuEntry(entry)->trigger();
-        QStringList marks;
-        for (const char *entry : {"MusicOn", "MusicOff", "SoundOn", "SoundOff", "BarOn", "BarOff"})
-            if (w->isChecked(entry))
-                marks << entry;
-        QCOMPARE(marks, checked);
-        const bool barShown = checked.contains("BarOn");
-        QCOMPARE(w->statusBar1()->isVisible(), barShown);
-        QCOMPARE(w->size(), g.w->size() - QSize(0, barShown ? 0 : bar));
+        QCOMPARE(marks(on + off), on);
+        QVERIFY(w->statusBar1()->isVisible());
+        QCOMPARE(w->size(), g.w->size());
         QTRY_COMPARE(w->boardArea()->size(), board);
     }
 };

@@ -1,5 +1,4 @@
-// Rules of the board: a set-up board, sliding lines, the solved test, the scramble walk, arrow
-// keys.
+// Rules of the board: a set-up board, sliding lines and the scramble walk.
 #include "board_text.h"
 #include "core/board/game_setup.h"
 #include "fakes.h"
@@ -63,23 +62,6 @@ private slots:
         QCOMPARE(QPoint(board.BlankCol, board.BlankRow), QPoint(old.BlankCol, old.BlankRow));
     }
 
-    void winner_data()
-    {
-        QTest::addColumn<QString>("drawing");
-        QTest::addColumn<bool>("solved");
-        QTest::newRow("solved") << "1 2 3|4 5 6|7 8 _" << true;
-        QTest::newRow("gap in the middle") << "1 2 3|4 _ 5|7 8 6" << false;
-        QTest::newRow("last two swapped") << "1 2 3|4 5 6|8 7 _" << false;
-        QTest::newRow("first two swapped") << "2 1 3|4 5 6|7 8 _" << false;
-    }
-
-    void winner()
-    {
-        QFETCH(QString, drawing);
-        QFETCH(bool, solved);
-        QCOMPARE(Winner(boardFrom(drawing)), solved);
-    }
-
     void scramble_data()
     {
         QTest::addColumn<QString>("before"); // the record always starts at the bottom right
@@ -113,32 +95,6 @@ private slots:
         QCOMPARE(random.index, values.size()); // one draw per step, none repeated
         QCOMPARE(boardText(board), boardText(boardFrom(after)));
         QCOMPARE(QPoint(board.BlankCol, board.BlankRow), record);
-    }
-
-    void arrowKey_data()
-    {
-        QTest::addColumn<QString>("drawing");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QPoint>("tile"); // column, row; (-1, -1) for none
-        const QString middle = QStringLiteral("1 2 3|4 _ 5|7 8 6");
-        QTest::newRow("up brings the tile below") << middle << int(ArrowKey::Up) << QPoint(1, 2);
-        QTest::newRow("down brings the tile above")
-            << middle << int(ArrowKey::Down) << QPoint(1, 0);
-        QTest::newRow("left brings the tile right")
-            << middle << int(ArrowKey::Left) << QPoint(2, 1);
-        QTest::newRow("right brings the tile left")
-            << middle << int(ArrowKey::Right) << QPoint(0, 1);
-        QTest::newRow("nothing below the gap")
-            << "1 2 3|4 5 6|7 8 _" << int(ArrowKey::Up) << QPoint(-1, -1);
-    }
-
-    void arrowKey()
-    {
-        QFETCH(QString, drawing);
-        QFETCH(int, key);
-        QFETCH(QPoint, tile);
-        const std::optional<Cell> cell = cellForArrowKey(boardFrom(drawing), ArrowKey(key));
-        QCOMPARE(cell ? QPoint(cell->col, cell->row) : QPoint(-1, -1), tile);
     }
 };
 

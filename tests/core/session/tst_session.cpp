@@ -1,6 +1,5 @@
 // The game session without a window: New Game, clicks and keys, the count, the win and its score
 // check, the fewest clicks and the hint, the preferences and the music.
-#include "adapters/ini_settings_store.h"
 #include "board_text.h"
 #include "core/scores/score_file.h"
 #include "core/session/game_session.h"
@@ -145,9 +144,9 @@ private slots:
         QTest::newRow("New Game after a win")
             << "NewGame 3,3 NewGame 3,2"
             << Met{1, right1, false, true, Won + QStringList{Slid}, {TopScore}};
-        QTest::newRow("keys solve it")
-            << "NewGame Right Left Up Up Up"
-            << Met{5, Solved, true, false, QStringList(4, Slid) + Won, {TopScore}};
+        QTest::newRow("keys of every direction solve it")
+            << "NewGame Right Left Up Down Up Up Up"
+            << Met{7, Solved, true, false, QStringList(6, Slid) + Won, {TopScore}};
         QTest::newRow("a hinted game is not ranked")
             << "NewGame H 3,3" << Met{1, Solved, true, false, Won, {}};
         // The walk's stale record leaves the board solved; two clicks win it again.
@@ -172,24 +171,6 @@ private slots:
         QCOMPARE(g.fakes.random.index, size_t(ScrambleSteps) * inputs.count("NewGame"));
         for (const QString &path : g.fakes.waves.paths) // every sound from the program's folder
             QCOMPARE(path, g.fakes.folder.filePath(QFileInfo(path).fileName()));
-    }
-
-    // The window hears of every change, and of nothing when nothing changed.
-    void signalsTellWhatChanged()
-    {
-        Game g;
-        QSignalSpy board(&g.s, &GameSession::boardChanged);
-        QSignalSpy clicks(&g.s, &GameSession::clicksChanged);
-        QSignalSpy started(&g.s, &GameSession::newGameStarted);
-        QSignalSpy setUp(&g.s, &GameSession::setUpChanged);
-        g.play("NewGame 1,1 0,3"); // a cell off the gap's lines, then the gap itself
-        QCOMPARE(board.count(), 1);
-        QCOMPARE(clicks.count(), 1);
-        QCOMPARE(started.count(), 1);
-        g.play("0,0 Set5");
-        QCOMPARE(board.count(), 3);
-        QCOMPARE(clicks.count(), 2);
-        QCOMPARE(setUp.count(), 1);
     }
 
     // The last piece shows while the pop plays; the score check comes after the sounds, with the
@@ -313,64 +294,61 @@ private slots:
         QCOMPARE(fewest.count(), 4); // found, cleared, found, cleared
     }
 
-    void preferencesLastThroughTheFile_data()
+    void preferencesLastToTheNextStart_data()
     {
-        QTest::addColumn<QByteArray>("file"); // the settings file at the first start; empty: none
+        QTest::addColumn<QStringList>("stored"); // at the first start
         QTest::addColumn<QStringList>("chosen"); // each twice: the second time does nothing
         QTest::addColumn<bool>("music");
         QTest::addColumn<bool>("sound");
         QTest::addColumn<bool>("statusBar");
-        QTest::addColumn<QByteArray>(
-            "after"); // the file then, and after the next start; empty: as it was
-        const QByteArray allFalse("[Tessary]\nMusic=False\nSound=False\nStatusBar=False\n"), none;
+        QTest::addColumn<QStringList>("written"); // over both starts, in order
+        const QStringList all{"Music=False", "Sound=False", "StatusBar=False"};
         const QStringList on{"Music=1", "Sound=1", "StatusBar=1"};
         const QStringList off{"Music=0", "Sound=0", "StatusBar=0"};
         QTest::newRow("first run; on again writes nothing")
-            << none << on << true << true << true << none;
+            << QStringList{} << on << true << true << true << QStringList{};
         QTest::newRow("sound and bar off")
-            << none << QStringList{"Sound=0", "StatusBar=0"} << true << false << false
-            << QByteArray("[Tessary]\nSound=False\nStatusBar=False\n");
-        QTest::newRow("all False; off again") << allFalse << off << false << false << false << none;
-        QTest::newRow("all False; all on") << allFalse << on << true << true << true
-                                           << QByteArray(allFalse).replace("False", "True");
-        for (const char *value : {"false", "0", "\" False \""})
-            QTest::addRow("stored as %s", value) << QByteArray(allFalse).replace("False", value)
-                                                 << QStringList{} << true << true << true << none;
+            << QStringList{} << QStringList{"Sound=0", "StatusBar=0"} << true << false << false
+            << QStringList{"Sound=False", "StatusBar=False", "StatusBar=False"};
+        // The bar's stored "False" is written again at each start; nothing else is written unasked.
+        QTest::newRow("all False; off again") << all << off << false << false << false
+                                              << QStringList{"StatusBar=False", "StatusBar=False"};
+        QTest::newRow("all False; all on")
+            << all << on << true << true << true
+            << QStringList{"StatusBar=False", "Music=True", "Sound=True", "StatusBar=True"};
+        QTest::newRow("only \"False\" is off")
+            << QStringList{"Music=false", "Sound=0", "StatusBar= False "} << QStringList{} << true
+            << true << true << QStringList{};
     }
 
-    // The bar's stored "False" is written again at start; nothing else is written unasked.
-    void preferencesLastThroughTheFile()
+    void preferencesLastToTheNextStart()
     {
-        QFETCH(QByteArray, file);
+        QFETCH(QStringList, stored);
         QFETCH(QStringList, chosen);
         QFETCH(bool, music);
         QFETCH(bool, sound);
         QFETCH(bool, statusBar);
-        QFETCH(QByteArray, after);
+        QFETCH(QStringList, written);
         static const QHash<QString, Preference> Names{{"Music", Preference::Music},
                                                       {"Sound", Preference::Sound},
                                                       {"StatusBar", Preference::StatusBar}};
-        QTemporaryDir dir;
-        IniSettingsStore settings(dir.path());
-        const QString path = settings.filePath(QStringLiteral("Orvane.Works"));
-        if (!file.isEmpty())
-            writeFile(path, file);
         Fakes fakes;
-        const Platform p = fakes.platform();
-        const Platform onFile{p.programFolder, p.random,   settings, p.waves,
-                              p.music,         p.messages, p.help,   p.program};
-        auto first = std::make_unique<GameSession>(onFile);
+        for (const QString &value : stored)
+            fakes.settings.values.insert(
+                MemorySettings::address("Orvane.Works", "Tessary", value.section('=', 0, 0)),
+                value.section('=', 1));
+        auto first = std::make_unique<GameSession>(fakes.platform());
         first->Form_Load();
         for (const QString &choice : chosen)
             for (int twice = 0; twice < 2; ++twice)
                 first->setPreference(Names.value(choice.section('=', 0, 0)), choice.endsWith('1'));
         first.reset();
-        GameSession next(onFile);
+        GameSession next(fakes.platform());
         next.Form_Load();
         QCOMPARE(next.preference(Preference::Music), music);
         QCOMPARE(next.preference(Preference::Sound), sound);
         QCOMPARE(next.preference(Preference::StatusBar), statusBar);
-        QCOMPARE(fileBytes(path), after.isEmpty() ? file : after);
+        QCOMPARE(fakes.settings.writes, written);
         QCOMPARE(next.lastPictureFolder(), fakes.folder.path());
     }
 
