@@ -3,6 +3,7 @@
 #include "adapters/qt_message_boxes.h"
 #include "adapters/qt_program_control.h"
 #include "adapters/system_random.h"
+#include "adapters/termination_signal.h"
 #include "adapters/windows_off.h"
 #include "audio/audio_music_device.h"
 #include "audio/audio_output.h"
@@ -52,6 +53,13 @@ int main(int argc, char *argv[])
 
     std::unique_ptr<Form1> mainWindow;
     auto *splash = new frmSplash([&] { mainWindow = StartProgram(platform); });
+    // Asked to end from outside: as by the Exit entry, so that a game in progress is kept.
+    onTerminationSignal(&app, [&mainWindow] {
+        if (mainWindow)
+            mainWindow->close();
+        else
+            QCoreApplication::quit();
+    });
     splash->show();
     const int code = QApplication::exec();
     mainWindow.reset();

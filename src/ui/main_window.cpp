@@ -7,6 +7,7 @@
 #include "ui/window_placement.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -26,6 +27,8 @@ Form1::Form1(const Platform &platform, QWidget *parent) : QMainWindow(parent), m
     buildStatusBar();
     connectSession();
     centreOnFirstShow(*this);
+    // Logging out may end the program without closing its window.
+    connect(qApp, &QGuiApplication::commitDataRequest, &m_session, &GameSession::keepGame);
 }
 
 namespace {
@@ -38,11 +41,14 @@ struct MenuRow
     const char *caption;
     void (Form1::*handler)() = nullptr;
     bool checkable = false;
+    QKeySequence::StandardKey shortcut = QKeySequence::UnknownKey;
 };
 
 const MenuRow MenuRows[] = {
     {"", "FileMenu", "&File"},
-    {"FileMenu", "NewGame", "New Game", &Form1::NewGame_Click},
+    {"FileMenu", "NewGame", "New Game", &Form1::NewGame_Click, false, QKeySequence::New},
+    {"FileMenu", "UndoClick", "Undo Click", &Form1::UndoClick_Click, false, QKeySequence::Undo},
+    {"FileMenu", "RedoClick", "Redo Click", &Form1::RedoClick_Click, false, QKeySequence::Redo},
     {"FileMenu", "b1", nullptr},
     {"FileMenu", "prefs", "Preferences"},
     {"prefs", "MusicMenu", "Music"},
@@ -59,18 +65,31 @@ const MenuRow MenuRows[] = {
     {"FileMenu", "b9", nullptr},
     {"FileMenu", "TopScores", "Top Scores", &Form1::TopScores_Click},
     {"FileMenu", "b12", nullptr},
-    {"FileMenu", "ExitGame", "Exit", &Form1::ExitGame_Click},
+    {"FileMenu", "ExitGame", "Exit", &Form1::ExitGame_Click, false, QKeySequence::Quit},
     {"", "GameMenu", "&Game"},
     {"GameMenu", "Numbers", "Numbers", &Form1::Numbers_Click, true},
     {"GameMenu", "b5", nullptr},
     {"GameMenu", "Pictures", "Pictures", &Form1::Pictures_Click, true},
     {"", "HelpMenu", "&Help"},
-    {"HelpMenu", "HelpMe", "Help", &Form1::HelpMe_Click},
+    {"HelpMenu", "HelpMe", "Help", &Form1::HelpMe_Click, false, QKeySequence::HelpContents},
     {"HelpMenu", "b6", nullptr},
     {"HelpMenu", "AboutMe", "About Tessary", &Form1::AboutMe_Click},
     {"HelpMenu", "b7", nullptr},
     {"HelpMenu", "AboutMusic", "About The Music", &Form1::AboutMusic_Click},
 };
+// The desktop's keys, the same on every desktop so that the menus show what the tests expect.
+QList<QKeySequence> shortcuts(QKeySequence::StandardKey key)
+{
+    switch (key) {
+    case QKeySequence::New: return {QKeySequence(Qt::CTRL | Qt::Key_N)};
+    case QKeySequence::Undo: return {QKeySequence(Qt::CTRL | Qt::Key_Z)};
+    case QKeySequence::Redo:
+        return {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    case QKeySequence::Quit: return {QKeySequence(Qt::CTRL | Qt::Key_Q)};
+    case QKeySequence::HelpContents: return {QKeySequence(Qt::Key_F1)};
+    default: return {};
+    }
+}
 } // namespace
 
 void Form1::buildMenus()
@@ -91,6 +110,7 @@ void Form1::buildMenus()
             QAction *action = parent->addAction(QString::fromLatin1(row.caption));
             action->setObjectName(name);
             action->setCheckable(row.checkable);
+            action->setShortcuts(shortcuts(row.shortcut));
             m_menuEntries.insert(name, action);
             // A checkable entry flips its own mark before `triggered`; the handlers decide the
             // marks themselves, so the flip is undone first.

@@ -34,6 +34,8 @@ public:
     // Runs once when the window loads: stored preferences, then the score file.
     void Form_Load();
     void startMusic() { m_session.startMusic(); }
+    // The game kept when the program last ended, if there is one to take up.
+    bool resumeKeptGame();
 
     // Board-size procedures: a new board of the game in play's kind, in solved order, the window
     // fitted around it.
@@ -45,6 +47,8 @@ public:
 
     // Menu handlers.
     void NewGame_Click() { m_session.NewGame_Click(); }
+    void UndoClick_Click() { m_session.undoClick(); }
+    void RedoClick_Click() { m_session.redoClick(); }
     void ShowPicBox_Click();
     void TopScores_Click();
     void ExitGame_Click();

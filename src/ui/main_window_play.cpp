@@ -7,6 +7,7 @@
 #include "ui/window_placement.h"
 
 #include <QKeyEvent>
+#include <cmath>
 
 void Form1::connectSession()
 {
@@ -52,6 +53,14 @@ void Form1::showBoard()
 {
     m_picture1->showBoard(m_session.board(), m_session.lastPieceShown());
     m_picture1->setEnabled(m_session.takesClicks());
+    menuEntry(QStringLiteral("UndoClick"))->setEnabled(m_session.canUndo());
+    menuEntry(QStringLiteral("RedoClick"))->setEnabled(m_session.canRedo());
+}
+
+bool Form1::resumeKeptGame()
+{
+    const int side = static_cast<int>(std::lround(GoalPictureSide * devicePixelRatioF()));
+    return m_session.resumeKeptGame(QSize(side, side));
 }
 
 void Form1::showNewGame()

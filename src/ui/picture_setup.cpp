@@ -169,8 +169,11 @@ void SetUpFrm::Dir1_Change()
 void SetUpFrm::File1_Click()
 {
     const QString name = m_file1->fileName();
-    if (!name.isEmpty() && showPictureFile(QDir(m_file1->path()).filePath(name), name))
+    const QString path = QDir(m_file1->path()).filePath(name);
+    if (!name.isEmpty() && showPictureFile(path, name)) {
         m_previewStock = -1;
+        m_previewFile = path;
+    }
 }
 
 // Loads and paints a picture; a file that cannot be shown is reported and changes nothing.

@@ -69,6 +69,7 @@ private:
     QRadioButton *m_shownChoice = nullptr; // the picture option the preview stands for
     QString m_shownName;
     int m_previewStock = 0; // the stock picture in the preview; -1 for a file of one's own
+    QString m_previewFile;  // that file
     DriveList *m_drive1 = nullptr;
     FolderList *m_dir1 = nullptr;
     FileList *m_file1 = nullptr;

@@ -132,7 +132,7 @@ void SetUpFrm::Command1_Click()
         ++size;
     const QImage goal = m_picture1->Image();
     m_session.startGame(m_previewStock >= 0 ? GameSetup::stockPicture(size, m_previewStock, goal)
-                                            : GameSetup::customPicture(size, goal));
+                                            : GameSetup::customPicture(size, goal, m_previewFile));
     accept();
 }
 

@@ -1,6 +1,8 @@
 // The Picture Setup preview: a sunken box whose 253 x 253 drawing area keeps a persistent image.
 #pragma once
 
+#include "core/board/game_setup.h"
+
 #include <QFrame>
 #include <QImage>
 
@@ -8,7 +10,7 @@ class PreviewBox : public QFrame
 {
     Q_OBJECT
 public:
-    static constexpr int Side = 253; // the drawing area, logical pixels
+    static constexpr int Side = GoalPictureSide; // the drawing area, logical pixels
     static constexpr int BorderPixels = 2;
 
     explicit PreviewBox(QWidget *parent = nullptr);

@@ -10,6 +10,7 @@ std::unique_ptr<Form1> StartProgram(Platform &platform)
     auto form = std::make_unique<Form1>(platform);
     form->Form_Load();
     form->FourbyFour_Click();
+    form->resumeKeptGame();
     form->startMusic();
     form->show();
     return form;

@@ -109,7 +109,7 @@ public:
     int ended = 0;
 };
 
-// One set of fakes with a temporary program folder.
+// One set of fakes with a temporary program folder, and the user's data folder inside it.
 struct Fakes
 {
     QTemporaryDir folder;
@@ -122,6 +122,8 @@ struct Fakes
     FakeProgram program;
     Platform platform()
     {
-        return Platform{folder.path(), random, settings, waves, music, messages, help, program};
+        return Platform{folder.path(), random,  settings,
+                        waves,         music,   messages,
+                        help,          program, folder.filePath(QStringLiteral("data"))};
     }
 };

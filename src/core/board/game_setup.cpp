@@ -19,8 +19,9 @@ GameSetup GameSetup::numbers(int size)
 
 GameSetup GameSetup::stockPicture(int size, int stock, const QImage &goal)
 {
-    const StockPicture &picture = StockPictures[std::clamp(stock, 0, StockPictureCount - 1)];
     GameSetup setup;
+    setup.stock = std::clamp(stock, 0, StockPictureCount - 1);
+    const StockPicture &picture = StockPictures[setup.stock];
     setup.size = boardSide(size);
     setup.kind = GameKind::Picture;
     setup.goalPicture = goal;
@@ -29,9 +30,10 @@ GameSetup GameSetup::stockPicture(int size, int stock, const QImage &goal)
     return setup;
 }
 
-GameSetup GameSetup::customPicture(int size, const QImage &goal)
+GameSetup GameSetup::customPicture(int size, const QImage &goal, const QString &file)
 {
     GameSetup setup;
+    setup.pictureFile = file;
     setup.size = boardSide(size);
     setup.kind = GameKind::Picture;
     setup.goalPicture = goal;

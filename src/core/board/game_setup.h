@@ -22,6 +22,9 @@ inline constexpr StockPicture StockPictures[StockPictureCount] = {
     {"Door", "door.jpg", 4}, {"Mountain", "mountain.jpg", 5}, {"Cow", "cow.jpg", 6},
 };
 
+// The goal picture's side in logical pixels, as Picture Setup's preview shows it.
+inline constexpr int GoalPictureSide = 253;
+
 inline constexpr int SmallestBoard = 3;
 inline constexpr int LargestBoard = 7;
 
@@ -34,11 +37,13 @@ struct GameSetup
     QImage goalPicture;               // the square picture cut into tiles; null in a numbers game
     qint32 SkillLevel = SkillNumbers; // the score list: SkillNumbers, 1 .. 6, or SkillCustom (none)
     QString shownName = QStringLiteral("N/A"); // the status bar's picture-name panel
+    int stock = -1;                            // the stock picture's index, -1 for none
+    QString pictureFile; // the player's own picture, kept to show it again in the next run
 
     static GameSetup numbers(int size);
     // stock: 0 .. StockPictureCount - 1
     static GameSetup stockPicture(int size, int stock, const QImage &goal);
-    static GameSetup customPicture(int size, const QImage &goal);
+    static GameSetup customPicture(int size, const QImage &goal, const QString &file = {});
 
     bool picturesGame() const { return kind == GameKind::Picture; }
 };

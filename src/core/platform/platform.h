@@ -21,6 +21,8 @@ struct Platform
     MessageBoxes &messages;
     HelpViewer &help;
     ProgramControl &program;
+    // The user's data folder: the fallback score file and the kept game. Empty: the usual one.
+    QString dataFolder = {};
 
     // The program's folder joined with a file name.
     QString file(const QString &name) const;

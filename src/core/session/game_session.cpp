@@ -12,7 +12,7 @@ GameSession::GameSession(const Platform &platform, QObject *parent)
     : QObject(parent)
     , m_platform(platform)
     , m_scores(std::make_unique<ScoreBook>())
-    , m_userScoreFolder(userScoreFolder())
+    , m_userScoreFolder(platform.dataFolder.isEmpty() ? userScoreFolder() : platform.dataFolder)
 {
 }
 
@@ -45,6 +45,9 @@ void GameSession::setUpBoard(int n)
     m_setup.size = n;
     m_board = Board::solved(n);
     m_won = false;
+    m_scrambled = false;
+    m_undoable.clear();
+    m_redoable.clear();
     emit setUpChanged();
     emit boardChanged();
 }
@@ -54,6 +57,9 @@ void GameSession::NewGame_Click()
     m_clickCount = 0;
     m_hintUsed = false;
     m_won = false;
+    m_scrambled = true;
+    m_undoable.clear();
+    m_redoable.clear();
     Scrambleboard();
     startFewestClicks();
     m_takesClicks = true;
@@ -69,8 +75,37 @@ void GameSession::Scrambleboard()
 
 void GameSession::cellClicked(Cell cell)
 {
+    const Cell from = m_board.blank();
     if (!m_takesClicks || !m_board.contains(cell) || !MoveTile(m_board, cell))
         return;
+    m_undoable.push_back(from);
+    m_redoable.clear();
+    afterSlide();
+}
+
+// Clicking where the empty cell was slides the line back: an undo is a click like any other.
+void GameSession::undoClick()
+{
+    if (!canUndo())
+        return;
+    m_redoable.push_back(m_board.blank());
+    MoveTile(m_board, m_undoable.back());
+    m_undoable.pop_back();
+    afterSlide();
+}
+
+void GameSession::redoClick()
+{
+    if (!canRedo())
+        return;
+    m_undoable.push_back(m_board.blank());
+    MoveTile(m_board, m_redoable.back());
+    m_redoable.pop_back();
+    afterSlide();
+}
+
+void GameSession::afterSlide()
+{
     emit boardChanged();
     playSound(QStringLiteral("change.wav"), WavePlayer::Mode::Async);
     CountClick();
@@ -95,6 +130,7 @@ void GameSession::CountClick()
 void GameSession::CelebrateWin()
 {
     m_won = true;
+    m_scrambled = false;
     emit boardChanged();
     if (m_sound) {
         playSound(QStringLiteral("pop.wav"), WavePlayer::Mode::Sync);
@@ -169,6 +205,7 @@ void GameSession::Form_QueryUnload()
     if (m_ending)
         return;
     m_ending = true;
+    keepGame();
     abandonFewestClicks();
     m_platform.music.command(QStringLiteral("close"));
     m_platform.program.end();

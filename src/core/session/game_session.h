@@ -56,6 +56,12 @@ public:
     // A click on cell (row, col); off the board, on the empty cell or off its lines: nothing.
     void cellClicked(Cell cell);
     void arrowKey(ArrowKey key);
+    // Undo slides back the line the last click slid, redo slides it again; each is a click. Only
+    // the clicks of the game in play, and none once it is won.
+    bool canUndo() const { return m_takesClicks && !m_undoable.empty(); }
+    bool canRedo() const { return m_takesClicks && !m_redoable.empty(); }
+    void undoClick();
+    void redoClick();
     // The tile to click next; the game is then not ranked. Nothing while the board takes no clicks.
     std::optional<Cell> showHint();
     // Takes the score file as it is now, records of other copies of the game included.
@@ -64,9 +70,17 @@ public:
     QString lastPictureFolder() const { return m_lastPictureFolder; }
     void rememberPictureFolder(const QString &folder) { m_lastPictureFolder = folder; }
 
-    // The program ends: no more searching, the music closed. A win being celebrated keeps its
-    // record without a word.
+    // The program ends: the game in progress kept, no more searching, the music closed. A win
+    // being celebrated keeps its record without a word.
     void Form_QueryUnload();
+    // Writes the game in progress (scrambled by New Game, not won) to the kept game's file, or
+    // removes that file when there is none. Also when the desktop session ends.
+    void keepGame();
+    // Takes up the kept game, its pictures decoded at `pictureSize`. A file that is damaged or
+    // whose picture can no longer be shown is set aside as "<name>.bad", and the game stays as it
+    // was.
+    bool resumeKeptGame(QSize pictureSize);
+    QString keptGamePath() const;
 
 signals:
     void setUpChanged();
@@ -79,6 +93,7 @@ signals:
 
 private:
     void Scrambleboard();
+    void afterSlide();
     void CountClick();
     void CelebrateWin();
     void CheckHighScore();
@@ -88,6 +103,7 @@ private:
     ScoreFile scoreFile() const;
     void playSound(const QString &name, WavePlayer::Mode mode);
     void startFewestClicks();
+    void startFewestClicks(const Board &scramble);
     void abandonFewestClicks();
     void fewestClicksFound(quint64 generation, const std::vector<Cell> &clicks);
     std::optional<Cell> hintedClick() const;
@@ -98,7 +114,10 @@ private:
     qint32 m_clickCount = 0;
     bool m_takesClicks = false;
     bool m_won = false;
-    bool m_hintUsed = false; // a game helped by a hint is not ranked
+    bool m_hintUsed = false;      // a game helped by a hint is not ranked
+    bool m_scrambled = false;     // by New Game since the last set-up or win: a game to keep
+    std::vector<Cell> m_undoable; // where the empty cell was before each click, oldest first
+    std::vector<Cell> m_redoable; // the clicks that redo clicks again, the next one last
     bool m_ending = false;
     bool m_music = true;
     bool m_sound = true;

@@ -22,8 +22,13 @@ std::optional<int> GameSession::fewestClicks() const
 // Only 3 x 3 and 4 x 4 boards have a proven fewest count; the search can take seconds on 4 x 4.
 void GameSession::startFewestClicks()
 {
+    startFewestClicks(m_board);
+}
+
+void GameSession::startFewestClicks(const Board &scramble)
+{
     abandonFewestClicks();
-    m_scramble = m_board;
+    m_scramble = scramble;
     if (m_scramble.n != 3 && m_scramble.n != 4)
         return;
     m_solverPool.setMaxThreadCount(1);

@@ -104,16 +104,7 @@ char *toString(const Met &m)
 class TestSession : public QObject
 {
     Q_OBJECT
-    QTemporaryDir m_home;
-
 private slots:
-    void initTestCase()
-    {
-        // The user's data folder of this run lives in a temporary home of its own.
-        qputenv("HOME", QFile::encodeName(m_home.path()));
-        QStandardPaths::setTestModeEnabled(true);
-    }
-    void init() { QDir(userScoreFolder()).removeRecursively(); }
 
     void play_data()
     {
@@ -234,10 +225,9 @@ private slots:
         if (nowhere) {
             writeFile(fakes.folder.filePath("plain"), "not a folder");
             platform.programFolder = fakes.folder.filePath("plain/program");
-            qputenv("HOME", QFile::encodeName(fakes.folder.filePath("plain/home")));
+            platform.dataFolder = fakes.folder.filePath("plain/home");
         }
         GameSession s(platform);
-        qputenv("HOME", QFile::encodeName(m_home.path()));
         s.Form_Load();
         QCOMPARE(fileBytes(path), started);
         const QString told = fakes.messages.shown.value(0);
@@ -358,7 +348,8 @@ private slots:
         OrderedMusic music(fakes.settings);
         Platform platform = fakes.platform();
         GameSession s(Platform{platform.programFolder, fakes.random, fakes.settings, fakes.waves,
-                               music, fakes.messages, fakes.help, fakes.program});
+                               music, fakes.messages, fakes.help, fakes.program,
+                               platform.dataFolder});
         s.Form_Load();
         s.startMusic();
         QCOMPARE(music.fileName, fakes.folder.filePath("fallmorn.mid"));
