@@ -13,8 +13,14 @@
 
 #include <QList>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
+bool isAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 const QByteArray Heading = "Tessary game 1";
 
 QByteArray cellsText(const std::vector<Cell> &cells)
@@ -25,8 +31,12 @@ QByteArray cellsText(const std::vector<Cell> &cells)
     return parts.join(' ');
 }
 
+// Digits only, a minus sign at most before them: nothing else this program writes.
 std::optional<int> number(const QByteArray &text)
 {
+    const QByteArray digits = text.startsWith('-') ? text.mid(1) : text;
+    if (digits.isEmpty() || !std::all_of(digits.begin(), digits.end(), isAsciiDigit))
+        return std::nullopt;
     bool ok = false;
     const int value = text.toInt(&ok);
     return ok ? std::optional<int>(value) : std::nullopt;

@@ -1,5 +1,6 @@
 // The game session without a window: New Game, clicks and keys, the count, the win and its score
 // check, the fewest clicks and the hint, the preferences and the music.
+#include "bad_pictures.h"
 #include "board_text.h"
 #include "core/scores/score_file.h"
 #include "core/session/game_session.h"
@@ -53,7 +54,8 @@ struct Game
         s.Form_Load();
         s.setUpBoard(4);
     }
-    // "row,col" clicks a cell; "NewGame", "H", "SoundOff", "Set5" and arrow keys do what they say.
+    // "row,col" clicks a cell; "NewGame", "H", "U" (undo), "R" (redo), "SoundOff", "Set5" and
+    // arrow keys do what they say.
     void play(const QString &inputs)
     {
         static const QHash<QString, ArrowKey> Keys{{"Up", ArrowKey::Up},
@@ -67,6 +69,10 @@ struct Game
                 s.NewGame_Click();
             else if (input == "H")
                 s.showHint();
+            else if (input == "U")
+                s.undoClick();
+            else if (input == "R")
+                s.redoClick();
             else if (input == "SoundOff")
                 s.setPreference(Preference::Sound, false);
             else if (input.startsWith("Set"))
@@ -148,6 +154,25 @@ private slots:
         // A new set-up leaves the count and the lock as they were.
         QTest::newRow("set-up during a game")
             << "NewGame 0,0 Set3" << Met{1, "1 2 3|4 5 6|7 8 _", true, true, {Slid}, {}};
+        // Undo and redo are clicks: counted, sounded, able to win.
+        QTest::newRow("nothing to undo before New Game")
+            << "U R" << Met{0, Solved, true, false, {}, {}};
+        QTest::newRow("undo back to the scramble, not past it")
+            << "NewGame 0,0 U U R U" << Met{4, Scrambled, false, true, QStringList(4, Slid), {}};
+        QTest::newRow("redo after undo")
+            << "NewGame 0,0 Left U U R R"
+            << Met{6, "1 _ 2 3|5 6 7 4|9 10 11 8|13 14 15 12", false, true, QStringList(6, Slid),
+                   {}};
+        QTest::newRow("a new click leaves nothing to redo")
+            << "NewGame 0,0 U Right R" << Met{3, left1, false, true, QStringList(3, Slid), {}};
+        QTest::newRow("an undo that wins")
+            << "NewGame 3,3 NewGame 3,2 U"
+            << Met{2, Solved, true, false, Won + QStringList{Slid} + Won, {TopScore}};
+        QTest::newRow("nothing to undo after a win") << "NewGame 3,3 U R" << solved;
+        QTest::newRow("New Game starts with nothing to undo")
+            << "NewGame 0,0 NewGame U" << Met{0, left3, false, true, {Slid}, {}};
+        QTest::newRow("nor does a set-up")
+            << "NewGame 0,0 Set3 U" << Met{1, "1 2 3|4 5 6|7 8 _", true, true, {Slid}, {}};
         QTest::newRow("set-up after a win")
             << "NewGame 3,3 Set5" << Met{1, solvedDrawing(5), true, false, Won, {TopScore}};
     }
@@ -282,6 +307,102 @@ private slots:
         g.play("Set3"); // a figure of another board is never shown for this one
         QCOMPARE(g.s.fewestClicks(), std::nullopt);
         QCOMPARE(fewest.count(), 4); // found, cleared, found, cleared
+    }
+
+    // A game in progress outlives the program, picture, hint and what can be undone with it; a won
+    // game does not.
+    void keptToTheNextRun()
+    {
+        Game g;
+        const QString picture = g.fakes.folder.filePath("mine.bmp");
+        QVERIFY(gradient(300).save(picture, "BMP"));
+        g.s.startGame(GameSetup::customPicture(3, QImage(), picture));
+        g.play("NewGame 0,0 H U"); // "1 2 _|4 5 3|7 8 6", one click to go
+        g.s.Form_QueryUnload();
+        GameSession next(g.fakes.platform());
+        next.Form_Load();
+        next.setUpBoard(4);
+        QVERIFY(next.resumeKeptGame({253, 253}));
+        QCOMPARE(next.setup().size, 3);
+        QCOMPARE(next.setup().SkillLevel, SkillCustom);
+        QCOMPARE(next.setup().goalPicture.size(), QSize(253, 253));
+        QCOMPARE(next.setup().pictureFile, picture);
+        QCOMPARE(boardText(next.board()), QStringLiteral("1 2 _|4 5 3|7 8 6"));
+        QCOMPARE(next.ClickCount(), 2);
+        QVERIFY(next.hintUsed());
+        QVERIFY(next.takesClicks());
+        QVERIFY(!next.canUndo());
+        QVERIFY(next.canRedo());
+        QTRY_COMPARE(next.fewestClicks(), std::optional<int>(1));
+        next.cellClicked({2, 2});
+        next.Form_QueryUnload();
+        QVERIFY(!QFileInfo::exists(next.keptGamePath()));
+    }
+
+    void badKeptGames_data()
+    {
+        QTest::addColumn<QString>("kept");  // what lies where the kept game goes
+        QTest::addColumn<bool>("setAside"); // renamed "<name>.bad"
+        QTest::newRow("zero bytes") << "zero bytes" << true;
+        QTest::newRow("100 MB") << "100 MB" << true;
+        QTest::newRow("damaged") << "damaged" << true;
+        QTest::newRow("unreadable") << "unreadable" << true;
+        QTest::newRow("a folder") << "folder" << false;
+        QTest::newRow("picture gone") << "picture gone" << true;
+        QTest::newRow("picture no longer square") << "picture not square" << true;
+        QTest::newRow("data folder is a file") << "data folder is a file" << false;
+    }
+    // The usual start without a word; the file set aside, never read again; then the game plays
+    // and is kept at its end where a file can go.
+    void badKeptGames()
+    {
+        QFETCH(QString, kept);
+        QFETCH(bool, setAside);
+        Game g;
+        const QString picture = g.fakes.folder.filePath("mine.bmp");
+        QVERIFY(gradient(300).save(picture, "BMP"));
+        g.s.startGame(GameSetup::customPicture(4, QImage(), picture));
+        g.play("NewGame");
+        g.s.Form_QueryUnload();
+        const QString path = g.s.keptGamePath();
+        QVERIFY(QFileInfo(path).isFile());
+        const WithoutReadOverride asPlayer;
+        if (kept == "picture gone")
+            QVERIFY(QFile::remove(picture));
+        if (kept == "picture not square")
+            QVERIFY(gradient(300).copy(0, 0, 300, 200).save(picture, "BMP"));
+        if (kept == "unreadable") {
+            QVERIFY(QFile::setPermissions(path, {}));
+            if (QFile(path).open(QIODevice::ReadOnly))
+                QSKIP("this process can read a file without read permission");
+        }
+        if (kept == "zero bytes" || kept == "damaged" || kept == "100 MB" || kept == "folder")
+            QVERIFY(QFile::remove(path));
+        if (kept == "zero bytes" || kept == "damaged" || kept == "100 MB")
+            writeFile(path, kept == "damaged" ? "Tessary game 1\nsize 9\n" : "");
+        if (kept == "100 MB") // a sparse file: quick to make
+            QVERIFY(QFile(path).resize(100 << 20));
+        if (kept == "folder")
+            QVERIFY(QDir().mkpath(path));
+        if (kept == "data folder is a file") {
+            QVERIFY(QDir(QFileInfo(path).path()).removeRecursively());
+            writeFile(QFileInfo(path).path(), "not a folder");
+        }
+        GameSession next(g.fakes.platform());
+        next.Form_Load();
+        next.setUpBoard(4);
+        QVERIFY(!next.resumeKeptGame({253, 253}));
+        QCOMPARE(boardText(next.board()), Solved);
+        QVERIFY(!next.takesClicks());
+        QCOMPARE(QFileInfo(path + ".bad").isFile(), setAside);
+        QCOMPARE(g.fakes.messages.shown, QStringList{});
+        next.NewGame_Click();
+        next.cellClicked({0, 3});
+        QCOMPARE(next.ClickCount(), 0);
+        next.cellClicked({0, 0});
+        QCOMPARE(next.ClickCount(), 1);
+        next.Form_QueryUnload();
+        QCOMPARE(QFileInfo(path).isFile(), kept != "folder" && kept != "data folder is a file");
     }
 
     void preferencesLastToTheNextStart_data()
