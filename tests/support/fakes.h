@@ -99,7 +99,8 @@ public:
 class FakeHelp : public HelpViewer
 {
 public:
-    void showContentsAndIndex(const QString &) override {}
+    void showContentsAndIndex(const QString &) override { ++shown; }
+    int shown = 0;
 };
 
 class FakeProgram : public ProgramControl

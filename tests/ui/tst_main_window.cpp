@@ -3,6 +3,7 @@
 #include "app.h"
 #include "board_text.h"
 #include "core/imagery/picture_clip.h"
+#include "ui/startup.h"
 
 #include <array>
 #include <functional>
@@ -39,6 +40,45 @@ private slots:
         QCOMPARE(g.w->cellView(3, 3)->accessibleName(), QStringLiteral("Empty"));
         QCOMPARE(g.clicks(), QStringLiteral("0 Clicks"));
         QVERIFY(g.w->boardArea()->isEnabled());
+    }
+
+    // The desktop's keys do what the menu entries do. Undo and Redo are greyed when there is
+    // nothing to undo or redo; a game in progress goes with the window and is back at the next
+    // start.
+    void shortcutsUndoAndTheKeptGame()
+    {
+        App g;
+        const auto key = [&g](int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+            QTest::keyClick(g.w.get(), Qt::Key(key), modifiers);
+        };
+        const auto greyed = [](const Form1 &w, const char *entry) {
+            return !w.menuEntry(QString::fromLatin1(entry))->isEnabled();
+        };
+        key(Qt::Key_F1, Qt::NoModifier);
+        QCOMPARE(g.fakes.help.shown, 1);
+        key(Qt::Key_N);
+        QVERIFY(g.w->boardArea()->isEnabled());
+        QVERIFY(greyed(*g.w, "UndoClick"));
+        g.click(0, 0);
+        key(Qt::Key_Z);
+        QVERIFY(greyed(*g.w, "UndoClick"));
+        QVERIFY(!greyed(*g.w, "RedoClick"));
+        key(Qt::Key_Y);
+        key(Qt::Key_Z);
+        key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString board = QStringLiteral("_ 1 2 3|5 6 7 4|9 10 11 8|13 14 15 12");
+        QCOMPARE(viewText(*g.w), board);
+        QCOMPARE(g.clicks(), QStringLiteral("5 Clicks"));
+        QVERIFY(greyed(*g.w, "RedoClick"));
+        key(Qt::Key_Q);
+        QCOMPARE(g.fakes.program.ended, 1);
+
+        Platform platform = g.fakes.platform();
+        const std::unique_ptr<Form1> next = StartProgram(platform);
+        QCOMPARE(viewText(*next), board);
+        QCOMPARE(next->panelText(StatusPanel::Clicks), QStringLiteral("5 Clicks"));
+        QVERIFY(next->boardArea()->isEnabled());
+        QVERIFY(!greyed(*next, "UndoClick"));
     }
 
     void setUpDrawsEveryView_data()
