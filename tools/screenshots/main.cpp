@@ -13,6 +13,7 @@
 #include "adapters/silent_devices.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QDir>
 #include <QTest>
 #include <QTimer>
@@ -59,6 +60,13 @@ int main(int argc, char *argv[])
     w.SevenBySeven_Click();
     w.NewGame_Click();
     save(&w, out, QStringLiteral("main-7x7-scrambled"));
+    // The File menu with a click to undo.
+    const Cell gap = w.session().board().blank();
+    w.session().cellClicked(Cell{gap.row, gap.col == 0 ? 1 : 0});
+    auto *fileMenu = w.findChild<QMenu *>(QStringLiteral("FileMenu"));
+    fileMenu->popup(w.mapToGlobal(QPoint(0, 0)));
+    save(fileMenu, out, QStringLiteral("file-menu"));
+    fileMenu->hide();
 
     QImage cow(platform.file(QStringLiteral("cow.jpg")));
     w.session().startGame(GameSetup::stockPicture(5, 5, cow.scaled(253, 253, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
