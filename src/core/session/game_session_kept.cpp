@@ -43,10 +43,10 @@ namespace {
 std::optional<KeptGame> readKeptGameFile(const QString &path)
 {
     QFile file(path);
-    if (!QFileInfo(path).isFile() || file.size() > MaxKeptGameBytes
-        || !file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return readKeptGame(file.read(MaxKeptGameBytes));
+    // One byte more than the game ever writes is enough to refuse a larger file.
+    return readKeptGame(file.read(MaxKeptGameBytes + 1));
 }
 
 // A file that cannot be taken up is never read again, nor lost: it goes aside for a look.

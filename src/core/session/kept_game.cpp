@@ -111,6 +111,8 @@ QByteArray keptGameBytes(const KeptGame &game)
 
 std::optional<KeptGame> readKeptGame(const QByteArray &bytes)
 {
+    if (bytes.size() > MaxKeptGameBytes)
+        return std::nullopt;
     QByteArrayList lines = bytes.split('\n');
     if (lines.size() != 11 || lines[0] != Heading || !lines[10].isEmpty())
         return std::nullopt;

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-// Larger files are not the game's: refused unread.
+// Larger files are not the game's: refused.
 inline constexpr qint64 MaxKeptGameBytes = 4 << 20;
 
 struct KeptGame

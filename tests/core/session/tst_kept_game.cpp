@@ -58,6 +58,7 @@ private slots:
         QTest::newRow("lines out of order") << swapped.join('\n') + '\n';
         QTest::newRow("size 2") << with(1, "size 2");
         QTest::newRow("size 8") << with(1, "size 8");
+        QTest::newRow("a size too large to hold") << with(1, "size 70000");
         QTest::newRow("a piece missing") << with(3, "board 1 2 3 0 4 5 7 8");
         QTest::newRow("a piece twice") << with(3, "board 1 2 3 0 4 5 7 8 8");
         QTest::newRow("a piece too big") << with(3, "board 1 2 3 0 4 5 7 8 9");
@@ -72,6 +73,8 @@ private slots:
         QTest::newRow("a cell without its column") << with(9, "redo 0");
         QTest::newRow("stock picture 6") << with(2, "picture stock 6");
         QTest::newRow("the player's picture without a path") << with(2, "picture custom ");
+        QTest::newRow("larger than the game writes")
+            << with(8, "undo " + QByteArray("1,0 1,2 ").repeated(MaxKeptGameBytes / 8));
         QTest::newRow("a NUL byte") << with(3, QByteArray("board 1 2 3 0 4 5 7 8 6\0", 24));
     }
     void refusesDamagedForms()

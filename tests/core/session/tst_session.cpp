@@ -220,6 +220,7 @@ private slots:
         // The program is ending: no chime, no message over a closed window, but the record is kept.
         QCOMPARE(g.met(), (Met{1, Solved, true, true, {Slid, "pop.wav sync"}, {}}));
         QCOMPARE(g.fakes.program.ended, 1);
+        QVERIFY(!QFileInfo::exists(g.s.keptGamePath())); // a won game is not kept
         QCOMPARE(g.fakes.music.commands.last(), QStringLiteral("close"));
         QCOMPARE(g.scoreBytes().split('\n').value(1), QByteArray(" 1 \r"));
     }
@@ -317,7 +318,7 @@ private slots:
         const QString picture = g.fakes.folder.filePath("mine.bmp");
         QVERIFY(gradient(300).save(picture, "BMP"));
         g.s.startGame(GameSetup::customPicture(3, QImage(), picture));
-        g.play("NewGame 0,0 H U"); // "1 2 _|4 5 3|7 8 6", one click to go
+        g.play("NewGame 0,0 1,0 H U"); // from "1 2 _|4 5 3|7 8 6", one click from solved
         g.s.Form_QueryUnload();
         GameSession next(g.fakes.platform());
         next.Form_Load();
@@ -327,13 +328,14 @@ private slots:
         QCOMPARE(next.setup().SkillLevel, SkillCustom);
         QCOMPARE(next.setup().goalPicture.size(), QSize(253, 253));
         QCOMPARE(next.setup().pictureFile, picture);
-        QCOMPARE(boardText(next.board()), QStringLiteral("1 2 _|4 5 3|7 8 6"));
-        QCOMPARE(next.ClickCount(), 2);
+        QCOMPARE(boardText(next.board()), QStringLiteral("_ 1 2|4 5 3|7 8 6"));
+        QCOMPARE(next.ClickCount(), 3);
         QVERIFY(next.hintUsed());
         QVERIFY(next.takesClicks());
-        QVERIFY(!next.canUndo());
+        QVERIFY(next.canUndo());
         QVERIFY(next.canRedo());
-        QTRY_COMPARE(next.fewestClicks(), std::optional<int>(1));
+        QTRY_COMPARE(next.fewestClicks(), std::optional<int>(1)); // of the scramble
+        next.undoClick();
         next.cellClicked({2, 2});
         next.Form_QueryUnload();
         QVERIFY(!QFileInfo::exists(next.keptGamePath()));
