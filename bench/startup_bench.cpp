@@ -49,8 +49,9 @@ int child(int argc, char *argv[])
     QtMessageBoxes messages;
     NoHelpViewer help;
     QtProgramControl program;
+    SystemClock clock;
     Platform platform{QString::fromLocal8Bit(qgetenv("TESSARY_BENCH_FOLDER")), random, settings, waves, music,
-                      messages, help, program};
+                      messages, help, program, clock};
     std::unique_ptr<Form1> form;
     qint64 startProgramAt = 0;
     auto *splash = new frmSplash([&] {

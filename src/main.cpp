@@ -2,6 +2,7 @@
 #include "adapters/ini_settings_store.h"
 #include "adapters/qt_message_boxes.h"
 #include "adapters/qt_program_control.h"
+#include "adapters/system_clock.h"
 #include "adapters/system_random.h"
 #include "adapters/termination_signal.h"
 #include "adapters/windows_off.h"
@@ -49,7 +50,9 @@ int main(int argc, char *argv[])
     QtMessageBoxes messages;
     QtHelpViewer help;
     QtProgramControl program;
-    Platform platform{executableFolder(), random, settings, waves, music, messages, help, program};
+    SystemClock clock;
+    Platform platform{executableFolder(), random, settings, waves, music,
+                      messages,           help,   program,  clock};
 
     std::unique_ptr<Form1> mainWindow;
     auto *splash = new frmSplash([&] { mainWindow = StartProgram(platform); });

@@ -14,3 +14,13 @@ void QtMessageBoxes::show(const QString &text)
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
+
+bool QtMessageBoxes::ask(const QString &text)
+{
+    const WindowsSwitchedOff off;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Tessary"), text,
+                    QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    box.setWindowModality(Qt::ApplicationModal);
+    return box.exec() == QMessageBox::Yes;
+}

@@ -7,4 +7,5 @@ class QtMessageBoxes : public MessageBoxes
 {
 public:
     void show(const QString &text) override;
+    bool ask(const QString &text) override;
 };

@@ -1,6 +1,7 @@
 // Stand-ins that do nothing: for tools and benchmarks that run the game's windows unattended.
 #pragma once
 
+#include "adapters/system_clock.h"
 #include "adapters/system_random.h"
 #include "core/platform/help_viewer.h"
 #include "core/platform/message_boxes.h"
@@ -51,6 +52,7 @@ class SilentMessageBoxes : public MessageBoxes
 {
 public:
     void show(const QString &) override {}
+    bool ask(const QString &) override { return false; }
 };
 
 class KeepRunning : public ProgramControl
@@ -69,9 +71,11 @@ struct UnattendedPlatform
     SilentMessageBoxes messages;
     NoHelpViewer help;
     KeepRunning program;
+    SystemClock clock;
 
     Platform platform(const QString &programFolder)
     {
-        return Platform{programFolder, random, settings, waves, music, messages, help, program};
+        return Platform{programFolder, random, settings, waves, music,
+                        messages,      help,   program,  clock};
     }
 };

@@ -58,7 +58,8 @@ struct App
         const Platform p = fakes.platform();
         w = std::make_unique<Form1>(Platform{p.programFolder, p.random, p.settings, p.waves,
                                              p.music, messages ? *messages : p.messages,
-                                             help ? *help : p.help, p.program, p.dataFolder});
+                                             help ? *help : p.help, p.program, p.clock,
+                                             p.dataFolder});
         w->Form_Load();
         w->FourbyFour_Click();
         w->show();

@@ -1,6 +1,7 @@
 // Test stand-ins for everything the outside world provides.
 #pragma once
 
+#include "core/platform/clock.h"
 #include "core/platform/help_viewer.h"
 #include "core/platform/message_boxes.h"
 #include "core/platform/music_device.h"
@@ -92,8 +93,25 @@ public:
         if (onShow)
             onShow(text);
     }
+    bool ask(const QString &text) override
+    {
+        asked << text;
+        return answer;
+    }
     QStringList shown;
     std::function<void(const QString &)> onShow; // runs while the "modal" box is up
+    QStringList asked;
+    bool answer = true;
+};
+
+// Stands still until told to move.
+class FakeClock : public Clock
+{
+public:
+    QDateTime now() const override { return start.addMSecs(steady); }
+    qint64 steadyMs() const override { return steady; }
+    QDateTime start = QDateTime(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC);
+    qint64 steady = 0;
 };
 
 class FakeHelp : public HelpViewer
@@ -121,10 +139,11 @@ struct Fakes
     FakeMessages messages;
     FakeHelp help;
     FakeProgram program;
+    FakeClock clock;
     Platform platform()
     {
-        return Platform{folder.path(), random,  settings,
-                        waves,         music,   messages,
-                        help,          program, folder.filePath(QStringLiteral("data"))};
+        return Platform{
+            folder.path(), random, settings, waves, music,
+            messages,      help,   program,  clock, folder.filePath(QStringLiteral("data"))};
     }
 };

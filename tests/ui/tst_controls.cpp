@@ -387,8 +387,16 @@ private slots:
         Fakes fakes;
         QtHelpViewer help;
         QtProgramControl realEnd;
-        Platform platform{fakes.folder.path(), fakes.random,   fakes.settings, fakes.waves,
-                          fakes.music,         fakes.messages, help,           realEnd};
+        Platform platform{fakes.folder.path(),
+                          fakes.random,
+                          fakes.settings,
+                          fakes.waves,
+                          fakes.music,
+                          fakes.messages,
+                          help,
+                          realEnd,
+                          fakes.clock,
+                          fakes.folder.filePath("data")};
         std::unique_ptr<Form1> w;
         QPointer<frmSplash> splash = new frmSplash([&] { w = StartProgram(platform); });
         splash->show();

@@ -16,3 +16,15 @@ bool replaceFileWhole(const QString &path, const QByteArray &bytes)
     }
     return file.commit();
 }
+
+namespace {
+constexpr int StaleLockMs = 5000;
+// Longer than the stale time, so a wait ends with the lock unless it cannot be made at all.
+constexpr int LockWaitMs = 6000;
+} // namespace
+
+SaveLock::SaveLock(const QString &path) : m_lock(path + QStringLiteral(".lock"))
+{
+    m_lock.setStaleLockTime(StaleLockMs);
+    m_lock.tryLock(LockWaitMs);
+}

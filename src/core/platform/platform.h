@@ -10,6 +10,7 @@ class MusicDevice;
 class MessageBoxes;
 class HelpViewer;
 class ProgramControl;
+class Clock;
 
 struct Platform
 {
@@ -21,6 +22,7 @@ struct Platform
     MessageBoxes &messages;
     HelpViewer &help;
     ProgramControl &program;
+    Clock &clock;
     // The user's data folder: the fallback score file and the kept game. Empty: the usual one.
     QString dataFolder = {};
 

@@ -14,10 +14,6 @@ namespace {
 
 // A written file is 280 bytes; a hand-edited one gets generous room before we stop looking.
 constexpr qint64 MaxScanBytes = qint64(1) << 20;
-// A save holds the lock for milliseconds; a lock this old was left by a copy that hung.
-constexpr int StaleLockMs = 5000;
-// Longer than the stale time, so a wait ends with the lock unless it cannot be made at all.
-constexpr int LockWaitMs = 6000;
 // No 16-bit number needs more characters than this; longer tokens are only remembered as too long.
 constexpr qsizetype MaxTokenChars = 16;
 
@@ -227,11 +223,7 @@ ScoreFile::SaveResult ScoreFile::save(ScoreBook &book) const
 bool ScoreFile::saveIn(const QString &folder, ScoreBook &book) const
 {
     const QString path = join(folder, QLatin1String(ScoreFileName));
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(StaleLockMs);
-    // A lock that cannot be made at all (no room, no rights) must not cost the record: the write
-    // that follows finds out whether this place can take it.
-    lock.tryLock(LockWaitMs);
+    const SaveLock lock(path);
     refresh(book);
     return replaceFileWhole(path, scoreFileBytes(book));
 }

@@ -2,11 +2,20 @@
 // the score check.
 #include "core/session/game_session.h"
 
+#include "core/platform/clock.h"
 #include "core/platform/message_boxes.h"
 #include "core/platform/music_device.h"
 #include "core/platform/program_control.h"
 #include "core/scores/score_file.h"
 #include "core/scores/score_rules.h"
+#include "core/stats/stats_file.h"
+
+#include <algorithm>
+
+namespace {
+// A board left alone longer than this stops the playing time until the next click.
+constexpr qint64 IdleMs = 2 * 60 * 1000;
+} // namespace
 
 GameSession::GameSession(const Platform &platform, QObject *parent)
     : QObject(parent)
@@ -31,6 +40,7 @@ void GameSession::Form_Load()
         *m_scores = file.load();
     else
         CreateScoreFile();
+    refreshStatistics();
 }
 
 void GameSession::startGame(const GameSetup &setup)
@@ -41,6 +51,7 @@ void GameSession::startGame(const GameSetup &setup)
 
 void GameSession::setUpBoard(int n)
 {
+    leaveGame();
     abandonFewestClicks();
     m_setup.size = n;
     m_board = Board::solved(n);
@@ -54,6 +65,11 @@ void GameSession::setUpBoard(int n)
 
 void GameSession::NewGame_Click()
 {
+    leaveGame();
+    m_started = m_platform.clock.now();
+    m_playedMs = 0;
+    m_playMark = m_platform.clock.steadyMs();
+    m_undoUsed = false;
     m_clickCount = 0;
     m_hintUsed = false;
     m_won = false;
@@ -88,6 +104,7 @@ void GameSession::undoClick()
 {
     if (!canUndo())
         return;
+    m_undoUsed = true;
     m_redoable.push_back(m_board.blank());
     MoveTile(m_board, m_undoable.back());
     m_undoable.pop_back();
@@ -106,6 +123,7 @@ void GameSession::redoClick()
 
 void GameSession::afterSlide()
 {
+    tickPlayingTime();
     emit boardChanged();
     playSound(QStringLiteral("change.wav"), WavePlayer::Mode::Async);
     CountClick();
@@ -129,6 +147,7 @@ void GameSession::CountClick()
 
 void GameSession::CelebrateWin()
 {
+    recordGame(true);
     m_won = true;
     m_scrambled = false;
     emit boardChanged();
@@ -137,6 +156,7 @@ void GameSession::CelebrateWin()
         // The program may have been told to end while the pop played; a new record is still kept.
         if (m_ending) {
             CheckHighScore();
+            saveStatistics();
             return;
         }
         playSound(QStringLiteral("gling.wav"), WavePlayer::Mode::Async);
@@ -144,6 +164,7 @@ void GameSession::CelebrateWin()
     m_takesClicks = false;
     emit boardChanged();
     CheckHighScore();
+    saveStatistics();
 }
 
 void GameSession::playSound(const QString &name, WavePlayer::Mode mode)
@@ -209,4 +230,74 @@ void GameSession::Form_QueryUnload()
     abandonFewestClicks();
     m_platform.music.command(QStringLiteral("close"));
     m_platform.program.end();
+}
+
+void GameSession::tickPlayingTime()
+{
+    const qint64 now = m_platform.clock.steadyMs();
+    if (m_windowActive)
+        m_playedMs += std::clamp<qint64>(now - m_playMark, 0, IdleMs);
+    m_playMark = now;
+}
+
+void GameSession::setWindowActive(bool active)
+{
+    tickPlayingTime();
+    m_windowActive = active;
+}
+
+// A game left unfinished by New Game or a new set-up goes into the statistics.
+void GameSession::leaveGame()
+{
+    if (!gameInProgress())
+        return;
+    recordGame(false);
+    saveStatistics();
+}
+
+void GameSession::recordGame(bool won)
+{
+    tickPlayingTime();
+    GameRecord record;
+    record.started = m_started;
+    record.size = m_board.n;
+    record.picture = m_setup.picturesGame() ? m_setup.shownName : QStringLiteral("Numbers");
+    record.clicks = m_clickCount;
+    record.playedMs = m_playedMs;
+    record.won = won;
+    record.hint = m_hintUsed;
+    record.undo = m_undoUsed;
+    record.fewest = fewestClicks();
+    m_unsavedGames << record;
+}
+
+void GameSession::saveStatistics(const QString &reset)
+{
+    const StatsFile file(m_userScoreFolder);
+    if (const auto saved = file.save(m_unsavedGames, reset)) {
+        m_statistics = *saved;
+        m_unsavedGames.clear();
+        return;
+    }
+    // Kept in memory for this run, tried again with the next game; the player hears of it once.
+    refreshStatistics();
+    if (m_statsSaveWarned || m_ending)
+        return;
+    m_statsSaveWarned = true;
+    m_platform.messages.show(
+        QStringLiteral("The statistics cannot be saved, so the games played last only until "
+                       "Tessary closes. Tessary tried to write them to:\n")
+        + file.path());
+}
+
+void GameSession::refreshStatistics()
+{
+    m_statistics = StatsFile(m_userScoreFolder).load() + m_unsavedGames;
+}
+
+void GameSession::resetStatistics(const QString &board)
+{
+    m_unsavedGames.removeIf([&board](const GameRecord &r) { return r.board() == board; });
+    saveStatistics(board);
+    m_statistics.removeIf([&board](const GameRecord &r) { return r.board() == board; });
 }

@@ -8,6 +8,7 @@
 #include "core/platform/wave_player.h"
 #include "core/prefs/preferences.h"
 #include "core/scores/score_book.h"
+#include "core/stats/game_record.h"
 
 #include <QObject>
 #include <QThreadPool>
@@ -37,6 +38,10 @@ public:
     std::optional<int> fewestClicks() const;
     const ScoreBook &scores() const { return *m_scores; }
     bool preference(Preference preference) const;
+    // Every game recorded, by this copy of the game and, as of the last save or refresh, others.
+    const QList<GameRecord> &statistics() const { return m_statistics; }
+    // Scrambled by New Game, not won: a game that the statistics will record.
+    bool gameInProgress() const { return m_scrambled && m_takesClicks && !m_won; }
 
     // Start-up: the stored preferences, then the score file (created when there is none).
     void Form_Load();
@@ -66,6 +71,12 @@ public:
     std::optional<Cell> showHint();
     // Takes the score file as it is now, records of other copies of the game included.
     void refreshScores();
+    // Takes the statistics file as it is now, with the games this copy could not save yet.
+    void refreshStatistics();
+    // Takes every game of `board` out of the statistics, in the file too.
+    void resetStatistics(const QString &board);
+    // The playing time runs only while the main window is in use.
+    void setWindowActive(bool active);
 
     QString lastPictureFolder() const { return m_lastPictureFolder; }
     void rememberPictureFolder(const QString &folder) { m_lastPictureFolder = folder; }
@@ -94,6 +105,10 @@ signals:
 private:
     void Scrambleboard();
     void afterSlide();
+    void tickPlayingTime();
+    void leaveGame();
+    void recordGame(bool won);
+    void saveStatistics(const QString &reset = {});
     void CountClick();
     void CelebrateWin();
     void CheckHighScore();
@@ -118,6 +133,15 @@ private:
     bool m_scrambled = false;     // by New Game since the last set-up or win: a game to keep
     std::vector<Cell> m_undoable; // where the empty cell was before each click, oldest first
     std::vector<Cell> m_redoable; // the clicks that redo clicks again, the next one last
+    bool m_undoUsed = false;
+    // The game in play for the statistics: its start, and its playing time so far.
+    QDateTime m_started;
+    qint64 m_playedMs = 0;
+    qint64 m_playMark = 0; // the steady clock when the playing time was last brought up to date
+    bool m_windowActive = true;
+    QList<GameRecord> m_statistics;
+    QList<GameRecord> m_unsavedGames; // kept for the next save when the file cannot be written
+    bool m_statsSaveWarned = false;
     bool m_ending = false;
     bool m_music = true;
     bool m_sound = true;

@@ -2,6 +2,7 @@
 // start.
 #include "core/files/picture_file.h"
 #include "core/files/whole_file.h"
+#include "core/platform/clock.h"
 #include "core/session/game_session.h"
 #include "core/session/kept_game.h"
 
@@ -33,6 +34,10 @@ void GameSession::keepGame()
     game.pictureFile = m_setup.pictureFile;
     game.clicks = m_clickCount;
     game.hintUsed = m_hintUsed;
+    game.undoUsed = m_undoUsed;
+    tickPlayingTime();
+    game.started = m_started;
+    game.playedMs = m_playedMs;
     game.undoable = m_undoable;
     game.redoable = m_redoable;
     QDir().mkpath(m_userScoreFolder);
@@ -95,6 +100,10 @@ bool GameSession::resumeKeptGame(QSize pictureSize)
     m_board = game->board;
     m_clickCount = game->clicks;
     m_hintUsed = game->hintUsed;
+    m_undoUsed = game->undoUsed;
+    m_started = game->started;
+    m_playedMs = game->playedMs;
+    m_playMark = m_platform.clock.steadyMs();
     m_undoable = game->undoable;
     m_redoable = game->redoable;
     m_scrambled = true;

@@ -7,6 +7,9 @@
 //   last-piece-shown 0 | 1
 //   clicks <count>
 //   hint 0 | 1
+//   undo-used 0 | 1
+//   started <ISO 8601 time, UTC>
+//   played-ms <milliseconds>
 //   undo <row>,<col> ...
 //   redo <row>,<col> ...
 #include "core/session/kept_game.h"
@@ -14,6 +17,8 @@
 #include <QList>
 #include <QUrl>
 #include <algorithm>
+#include <climits>
+#include <iterator>
 
 namespace {
 bool isAsciiDigit(char c)
@@ -103,6 +108,9 @@ QByteArray keptGameBytes(const KeptGame &game)
         "last-piece-shown " + QByteArray::number(int(game.board.lastPieceInGap)),
         "clicks " + QByteArray::number(game.clicks),
         "hint " + QByteArray::number(int(game.hintUsed)),
+        "undo-used " + QByteArray::number(int(game.undoUsed)),
+        "started " + game.started.toUTC().toString(Qt::ISODateWithMs).toLatin1(),
+        "played-ms " + QByteArray::number(std::min<qint64>(game.playedMs, INT_MAX)),
         "undo " + cellsText(game.undoable),
         "redo " + cellsText(game.redoable),
     };
@@ -114,13 +122,16 @@ std::optional<KeptGame> readKeptGame(const QByteArray &bytes)
     if (bytes.size() > MaxKeptGameBytes)
         return std::nullopt;
     QByteArrayList lines = bytes.split('\n');
-    if (lines.size() != 11 || lines[0] != Heading || !lines[10].isEmpty())
-        return std::nullopt;
     // Each line starts with its own word.
-    static const char *const Words[] = {"size",   "picture", "board", "record", "last-piece-shown",
-                                        "clicks", "hint",    "undo",  "redo"};
+    static const char *const Words[] = {
+        "size",   "picture", "board",     "record",  "last-piece-shown",
+        "clicks", "hint",    "undo-used", "started", "played-ms",
+        "undo",   "redo"};
+    constexpr int WordCount = int(std::size(Words));
+    if (lines.size() != WordCount + 2 || lines[0] != Heading || !lines.last().isEmpty())
+        return std::nullopt;
     QByteArrayList values;
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < WordCount; ++i) {
         const QByteArray &line = lines[i + 1];
         const QByteArray word = Words[i];
         if (line != word && !line.startsWith(word + ' '))
@@ -173,14 +184,21 @@ std::optional<KeptGame> readKeptGame(const QByteArray &bytes)
     const auto lastPiece = flag(values[4]);
     const auto clicks = number(values[5]);
     const auto hint = flag(values[6]);
-    if (!lastPiece || !clicks || *clicks < 0 || !hint)
+    const auto undoUsed = flag(values[7]);
+    game.started = QDateTime::fromString(QString::fromLatin1(values[8]), Qt::ISODateWithMs);
+    const auto played = number(values[9]);
+    if (!lastPiece || !clicks || *clicks < 0 || !hint || !undoUsed || !game.started.isValid()
+        || !played || *played < 0)
         return std::nullopt;
     game.board.lastPieceInGap = *lastPiece;
     game.clicks = *clicks;
     game.hintUsed = *hint;
+    game.undoUsed = *undoUsed;
+    game.started = game.started.toUTC();
+    game.playedMs = *played;
 
-    const auto undoable = cells(values[7], *n);
-    const auto redoable = cells(values[8], *n);
+    const auto undoable = cells(values[10], *n);
+    const auto redoable = cells(values[11], *n);
     if (!undoable || !redoable || !replays(game.board, *undoable, true)
         || !replays(game.board, *redoable, true))
         return std::nullopt;

@@ -6,6 +6,7 @@
 #include "core/board/game_setup.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -21,6 +22,9 @@ struct KeptGame
     QString pictureFile; // the player's own picture; empty otherwise
     qint32 clicks = 0;
     bool hintUsed = false;
+    bool undoUsed = false;
+    QDateTime started; // for the statistics, in coordinated universal time
+    qint64 playedMs = 0;
     // Where the empty cell was before each click that can be undone, oldest first; undoing one
     // clicks that cell again.
     std::vector<Cell> undoable;

@@ -11,7 +11,9 @@ const QByteArrayList Lines{"Tessary game 1",  "size 3",
                            "picture numbers", "board 1 2 3 0 4 5 7 8 6",
                            "record 1 2",      "last-piece-shown 0",
                            "clicks 3",        "hint 0",
-                           "undo 1,2",        "redo 0,0"};
+                           "undo-used 1",     "started 2026-12-07T10:00:00.000Z",
+                           "played-ms 4500",  "undo 1,2",
+                           "redo 0,0"};
 
 // The file with line `index` (0 the heading) replaced.
 QByteArray with(int index, const QByteArray &line)
@@ -67,14 +69,16 @@ private slots:
         QTest::newRow("last piece neither 0 nor 1") << with(5, "last-piece-shown yes");
         QTest::newRow("a negative count") << with(6, "clicks -1");
         QTest::newRow("a count too large") << with(6, "clicks 99999999999");
-        QTest::newRow("an undo off the empty cell's lines") << with(8, "undo 2,2");
-        QTest::newRow("an undo off the board") << with(8, "undo 1,3");
-        QTest::newRow("a redo of the empty cell itself") << with(9, "redo 1,0");
-        QTest::newRow("a cell without its column") << with(9, "redo 0");
+        QTest::newRow("an undo off the empty cell's lines") << with(11, "undo 2,2");
+        QTest::newRow("an undo off the board") << with(11, "undo 1,3");
+        QTest::newRow("a redo of the empty cell itself") << with(12, "redo 1,0");
+        QTest::newRow("a cell without its column") << with(12, "redo 0");
         QTest::newRow("stock picture 6") << with(2, "picture stock 6");
         QTest::newRow("the player's picture without a path") << with(2, "picture custom ");
         QTest::newRow("larger than the game writes")
-            << with(8, "undo " + QByteArray("1,0 1,2 ").repeated(MaxKeptGameBytes / 8));
+            << with(11, "undo " + QByteArray("1,0 1,2 ").repeated(MaxKeptGameBytes / 8));
+        QTest::newRow("no start time") << with(9, "started yesterday");
+        QTest::newRow("a negative playing time") << with(10, "played-ms -1");
         QTest::newRow("a NUL byte") << with(3, QByteArray("board 1 2 3 0 4 5 7 8 6\0", 24));
     }
     void refusesDamagedForms()

@@ -265,7 +265,7 @@ private slots:
         s.setUpBoard(4);
         s.NewGame_Click();
         s.cellClicked({3, 3}); // the gap went to the top of that column: won in one click
-        QCOMPARE(fakes.messages.shown.mid(nowhere ? 1 : 0), QStringList{TopScore});
+        QCOMPARE(fakes.messages.shown.value(nowhere ? 1 : 0), TopScore);
         QCOMPARE(whileShown, started);
         const QByteArray firstLine = file.startsWith("57") ? " 57 \r\n" : EmptyLine;
         QCOMPARE(fileBytes(path),
@@ -471,7 +471,7 @@ private slots:
         OrderedMusic music(fakes.settings);
         Platform platform = fakes.platform();
         GameSession s(Platform{platform.programFolder, fakes.random, fakes.settings, fakes.waves,
-                               music, fakes.messages, fakes.help, fakes.program,
+                               music, fakes.messages, fakes.help, fakes.program, fakes.clock,
                                platform.dataFolder});
         s.Form_Load();
         s.startMusic();

@@ -1,0 +1,94 @@
+// A record's line: start, board size, picture, clicks, seconds, won or left, hint, undo, fewest.
+#include "core/stats/game_record.h"
+
+#include "core/board/game_setup.h"
+
+#include <QList>
+
+namespace {
+constexpr qint32 MaxClicks = 100'000'000;
+constexpr double MaxSeconds = 10.0 * 365 * 24 * 3600;
+
+bool knownPicture(const QString &name)
+{
+    if (name == QLatin1String("Numbers") || name == QLatin1String("Custom"))
+        return true;
+    for (const StockPicture &stock : StockPictures)
+        if (name == QLatin1String(stock.caption))
+            return true;
+    return false;
+}
+
+// Digits only: no sign, no blanks, nothing a number this program writes would not be.
+std::optional<qint64> count(const QByteArray &text, qint64 max)
+{
+    if (text.isEmpty() || text.size() > 12
+        || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    const qint64 value = text.toLongLong();
+    return value <= max ? std::optional<qint64>(value) : std::nullopt;
+}
+
+std::optional<bool> mark(const QByteArray &text, const char *yes, const char *no)
+{
+    if (text == yes || text == no)
+        return text == yes;
+    return std::nullopt;
+}
+} // namespace
+
+QString GameRecord::board() const
+{
+    return QStringLiteral("%1x%1 %2").arg(size).arg(picture);
+}
+
+QByteArray recordLine(const GameRecord &record)
+{
+    const QByteArrayList fields{
+        record.started.toUTC().toString(Qt::ISODateWithMs).toLatin1(),
+        QByteArray::number(record.size) + 'x' + QByteArray::number(record.size),
+        record.picture.toUtf8(),
+        QByteArray::number(record.clicks),
+        QByteArray::number(double(record.playedMs) / 1000.0, 'f', 3),
+        record.won ? "won" : "left",
+        record.hint ? "hint" : "-",
+        record.undo ? "undo" : "-",
+        record.fewest ? QByteArray::number(*record.fewest) : "-",
+    };
+    return fields.join('\t');
+}
+
+std::optional<GameRecord> parseRecordLine(const QByteArray &line)
+{
+    const QByteArrayList fields = line.split('\t');
+    if (fields.size() != 9)
+        return std::nullopt;
+    GameRecord record;
+    record.started = QDateTime::fromString(QString::fromLatin1(fields[0]), Qt::ISODateWithMs);
+    const QByteArrayList sides = fields[1].split('x');
+    const auto size = count(sides.value(0), LargestBoard);
+    record.picture = QString::fromUtf8(fields[2]);
+    const auto clicks = count(fields[3], MaxClicks);
+    const QByteArrayList seconds = fields[4].split('.');
+    const auto whole = count(seconds.value(0), qint64(MaxSeconds));
+    const auto thousandths = count(seconds.value(1), 999);
+    const auto won = mark(fields[5], "won", "left");
+    const auto hint = mark(fields[6], "hint", "-");
+    const auto undo = mark(fields[7], "undo", "-");
+    const auto fewest = count(fields[8], 1000);
+    if (!record.started.isValid() || sides.size() != 2 || sides[0] != sides[1] || !size
+        || *size < SmallestBoard || !knownPicture(record.picture) || !clicks || seconds.size() != 2
+        || seconds[1].size() != 3 || !whole || !thousandths || !won || !hint || !undo
+        || (!fewest && fields[8] != "-"))
+        return std::nullopt;
+    record.started = record.started.toUTC();
+    record.size = int(*size);
+    record.clicks = qint32(*clicks);
+    record.playedMs = *whole * 1000 + *thousandths;
+    record.won = *won;
+    record.hint = *hint;
+    record.undo = *undo;
+    if (fewest)
+        record.fewest = int(*fewest);
+    return record;
+}

@@ -1,0 +1,98 @@
+// The statistics file: a comment heading that says what the columns are, then one game a line.
+#include "core/stats/stats_file.h"
+
+#include "core/files/whole_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+namespace {
+const QByteArray Heading =
+    "# Tessary statistics: one game a line, tab-separated: start (UTC), board size, picture,\n"
+    "# clicks, playing time in seconds, won or left, hint, undo, fewest clicks possible (- where\n"
+    "# not known).\n";
+
+struct Contents
+{
+    bool readable = false; // absent counts as readable: there is nothing to lose
+    QByteArray text;
+};
+
+Contents contents(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {true, {}};
+    QFile file(path);
+    if (!info.isFile() || info.size() > MaxStatsFileBytes || !file.open(QIODevice::ReadOnly))
+        return {false, {}};
+    const QByteArray text = file.read(MaxStatsFileBytes + 1);
+    return {text.size() <= MaxStatsFileBytes, text};
+}
+} // namespace
+
+QList<GameRecord> readRecords(const QByteArray &text)
+{
+    QList<GameRecord> records;
+    for (const QByteArray &line : text.split('\n'))
+        if (const auto record = parseRecordLine(line.endsWith('\r') ? line.chopped(1) : line))
+            records << *record;
+    return records;
+}
+
+StatsFile::StatsFile(QString folder) : m_folder(std::move(folder))
+{
+}
+
+QString StatsFile::path() const
+{
+    return m_folder.isEmpty() ? QString() : m_folder + '/' + QLatin1String(StatsFileName);
+}
+
+QList<GameRecord> StatsFile::load() const
+{
+    QFile file(path());
+    if (!QFileInfo(path()).isFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return readRecords(file.read(MaxStatsFileBytes));
+}
+
+std::optional<QList<GameRecord>> StatsFile::save(const QList<GameRecord> &added,
+                                                 const QString &reset) const
+{
+    if (m_folder.isEmpty() || !QDir().mkpath(m_folder))
+        return std::nullopt;
+    const SaveLock lock(path());
+    const Contents now = contents(path());
+    if (!now.readable)
+        return std::nullopt;
+    QByteArray text = now.text.isEmpty() ? Heading : QByteArray();
+    QSet<QByteArray> held;
+    QList<GameRecord> records;
+    for (const QByteArray &line : now.text.split('\n')) {
+        const auto record = parseRecordLine(line.endsWith('\r') ? line.chopped(1) : line);
+        if (record && !reset.isEmpty() && record->board() == reset)
+            continue;
+        if (record) {
+            held.insert(recordLine(*record));
+            records << *record;
+        }
+        text += line + '\n';
+    }
+    text.chop(1); // the split gave one more line than the text has line breaks
+    if (!text.isEmpty() && !text.endsWith('\n'))
+        text += '\n';
+    for (const GameRecord &record : added) {
+        const QByteArray line = recordLine(record);
+        if (record.board() == reset || held.contains(line))
+            continue;
+        held.insert(line);
+        text += line + '\n';
+        records << record;
+    }
+    if (!replaceFileWhole(path(), text))
+        return std::nullopt;
+    return records;
+}
