@@ -64,6 +64,7 @@ const MenuRow MenuRows[] = {
     {"FileMenu", "ShowPicBox", "Show Picture Box", &Form1::ShowPicBox_Click},
     {"FileMenu", "b9", nullptr},
     {"FileMenu", "TopScores", "Top Scores", &Form1::TopScores_Click},
+    {"FileMenu", "Statistics", "Statistics", &Form1::Statistics_Click},
     {"FileMenu", "b12", nullptr},
     {"FileMenu", "ExitGame", "Exit", &Form1::ExitGame_Click, false, QKeySequence::Quit},
     {"", "GameMenu", "&Game"},
@@ -209,6 +210,14 @@ void Form1::setOuterSize(int widthTwips, int heightTwips)
 void Form1::ExitGame_Click()
 {
     close();
+}
+
+// The playing time runs while the window is in use: active and not minimised.
+void Form1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowStateChange)
+        m_session.setWindowActive(isActiveWindow() && !isMinimized());
+    QMainWindow::changeEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

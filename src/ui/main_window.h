@@ -51,6 +51,7 @@ public:
     void RedoClick_Click() { m_session.redoClick(); }
     void ShowPicBox_Click();
     void TopScores_Click();
+    void Statistics_Click();
     void ExitGame_Click();
     void Numbers_Click();
     void Pictures_Click();
@@ -82,6 +83,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -9,12 +9,15 @@
 #include "ui/picture_setup.h"
 #include "core/imagery/logo.h"
 #include "ui/help_window.h"
+#include "ui/statistics_dialog.h"
 #include "ui/top_scores_dialog.h"
+#include "core/stats/stats_file.h"
 #include "adapters/silent_devices.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
@@ -48,6 +51,23 @@ int main(int argc, char *argv[])
     UnattendedPlatform outside;
     outside.random.randomize();
     Platform platform = outside.platform(QStringLiteral(TESSARY_PROGRAM_DIR));
+    // A player's data folder of its own, with a few hundred games played.
+    QTemporaryDir data;
+    platform.dataFolder = data.path();
+    QList<GameRecord> games;
+    for (int i = 0; i < 300; ++i) {
+        GameRecord game;
+        game.started = QDateTime(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC).addSecs(3600LL * i);
+        game.size = 3 + i % 3;
+        game.picture = i % 5 ? QStringLiteral("Numbers") : QStringLiteral("Cow");
+        game.fewest = game.size == 5 ? std::nullopt : std::optional<int>(14 + i % 9);
+        game.won = i % 7 != 0;
+        // Getting better: fewer clicks over the fewest as the games go by.
+        game.clicks = game.fewest.value_or(60) + (300 - i) / 12 + (i * 7919) % 9;
+        game.playedMs = 1000LL * (40 + (i * 104729) % 90 + game.clicks * 2);
+        games << game;
+    }
+    StatsFile(data.path()).save(games);
 
     frmSplash splash(nullptr);
     splash.Timer1()->stop();
@@ -81,6 +101,10 @@ int main(int argc, char *argv[])
     save(&pictures, out, QStringLiteral("picture-setup"));
     TopScoresFrm scores(w.session().scores());
     save(&scores, out, QStringLiteral("top-scores"));
+    w.session().startGame(GameSetup::numbers(4));
+    w.session().refreshStatistics();
+    StatisticsFrm statistics(w.session(), &w);
+    save(&statistics, out, QStringLiteral("statistics"));
     frmAbout about;
     save(&about, out, QStringLiteral("about"));
     AboutMusicFrm aboutMusic;

@@ -1,0 +1,218 @@
+// The Statistics window: a board chosen from those played, its counts, bests and medians, and a
+// chart of the last won games.
+#include "ui/statistics_dialog.h"
+
+#include "core/platform/message_boxes.h"
+#include "core/session/game_session.h"
+#include "ui/window_placement.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+struct Row
+{
+    const char *name;
+    const char *caption;
+};
+const Row Rows[] = {
+    {"GamesPlayed", "Games played"},
+    {"GamesWon", "Games won"},
+    {"BestClicks", "Best clicks"},
+    {"MedianClicks", "Median clicks"},
+    {"BestTime", "Best time"},
+    {"MedianTime", "Median time"},
+    {"FewestShare", "Solved in the fewest clicks possible"},
+    {"MedianOverFewest", "Median clicks over the fewest possible"},
+};
+constexpr int FewestRows = 2; // the last rows: only boards with a known fewest count
+
+const QString None = QStringLiteral("-");
+
+QString number(std::optional<double> value)
+{
+    return value ? QString::number(*value, 'f', std::fmod(*value, 1.0) == 0.0 ? 0 : 1) : None;
+}
+
+// "1:05" or "1:02:03"; under a minute, "0:42".
+QString duration(std::optional<double> seconds)
+{
+    if (!seconds)
+        return None;
+    const qint64 whole = std::llround(*seconds);
+    const QString minutesAndSeconds =
+        QStringLiteral("%1:%2").arg(whole / 60 % 60).arg(whole % 60, 2, 10, QLatin1Char('0'));
+    if (whole < 3600)
+        return minutesAndSeconds;
+    return QStringLiteral("%1:%2").arg(whole / 3600).arg(minutesAndSeconds.rightJustified(5, '0'));
+}
+
+QString share(std::optional<double> value)
+{
+    return value ? QStringLiteral("%1%").arg(std::lround(*value * 100.0)) : None;
+}
+
+bool knowsFewest(const QString &board)
+{
+    return board.startsWith(QLatin1String("3x3")) || board.startsWith(QLatin1String("4x4"));
+}
+
+QString boardInPlay(const GameSession &session)
+{
+    const GameSetup &setup = session.setup();
+    return QStringLiteral("%1x%1 %2")
+        .arg(setup.size)
+        .arg(setup.picturesGame() ? setup.shownName : QStringLiteral("Numbers"));
+}
+} // namespace
+
+TrendChart::TrendChart(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TrendChart"));
+    setMinimumSize(sizeHint());
+    setAccessibleName(QStringLiteral("Last won games"));
+}
+
+void TrendChart::setTrend(const BoardSummary &summary)
+{
+    m_values = summary.trend;
+    m_overFewest = summary.overFewest;
+    QStringList spoken;
+    for (qsizetype i = 0; i < m_values.size(); ++i)
+        spoken << QString::number(m_values[i])
+                      + (m_overFewest[i] ? QString() : QStringLiteral("*"));
+    setAccessibleDescription(m_values.isEmpty() ? QStringLiteral("No game won yet")
+                                                : QStringLiteral("%1 won games, oldest first: %2")
+                                                      .arg(m_values.size())
+                                                      .arg(spoken.join(", ")));
+    update();
+}
+
+void TrendChart::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRectF area = QRectF(rect()).adjusted(4.5, 4.5, -4.5, -4.5);
+    p.fillRect(rect(), palette().base());
+    p.setPen(QPen(palette().mid().color(), 1));
+    p.drawRect(area);
+    if (m_values.isEmpty())
+        return;
+    const int top = std::max(1, *std::max_element(m_values.begin(), m_values.end()));
+    const qreal step = area.width() / TrendGames;
+    for (qsizetype i = 0; i < m_values.size(); ++i) {
+        const qreal height = std::max(1.0, area.height() * m_values[i] / top);
+        const QRectF bar(area.left() + step * qreal(i) + 1, area.bottom() - height,
+                         std::max(1.0, step - 2), height);
+        // Clicks where the fewest is not known are drawn paler: another measure.
+        p.fillRect(bar, m_overFewest[i] ? palette().highlight() : palette().mid());
+    }
+}
+
+StatisticsFrm::StatisticsFrm(GameSession &session, QWidget *parent)
+    : QDialog(parent, DialogFlags)
+    , m_session(session)
+{
+    centreOnFirstShow(*this);
+    setObjectName(QStringLiteral("StatisticsFrm"));
+    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowModality(Qt::ApplicationModal);
+    auto *layout = new QVBoxLayout(this);
+    m_boards = new QComboBox(this);
+    m_boards->setObjectName(QStringLiteral("BoardChoice"));
+    m_boards->setAccessibleName(QStringLiteral("Board"));
+    auto *form = new QFormLayout;
+    form->addRow(QStringLiteral("&Board:"), m_boards);
+    static_cast<QLabel *>(form->labelForField(m_boards))->setBuddy(m_boards);
+    for (const Row &row : Rows) {
+        auto *value = new QLabel(this);
+        value->setObjectName(QLatin1String(row.name));
+        value->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+        auto *caption = new QLabel(QLatin1String(row.caption) + QLatin1Char(':'), this);
+        form->addRow(caption, value);
+        m_captions << caption;
+        m_values << value;
+    }
+    layout->addLayout(form);
+    m_chartCaption = new QLabel(this);
+    m_chartCaption->setObjectName(QStringLiteral("TrendCaption"));
+    m_chartCaption->setWordWrap(true);
+    layout->addWidget(m_chartCaption);
+    m_chart = new TrendChart(this);
+    layout->addWidget(m_chart, 1);
+    auto *buttons = new QDialogButtonBox(this);
+    m_reset = buttons->addButton(QStringLiteral("Reset"), QDialogButtonBox::ResetRole);
+    m_reset->setObjectName(QStringLiteral("ResetButton"));
+    QPushButton *close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("CloseButton"));
+    close->setDefault(true);
+    layout->addWidget(buttons);
+    connect(m_reset, &QPushButton::clicked, this, &StatisticsFrm::Reset_Click);
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_boards, &QComboBox::currentIndexChanged, this, &StatisticsFrm::showBoard);
+    fillBoards(boardInPlay(session));
+}
+
+QString StatisticsFrm::board() const
+{
+    return m_boards->currentText();
+}
+
+void StatisticsFrm::fillBoards(const QString &chosen)
+{
+    QStringList boards = boardsPlayed(m_session.statistics());
+    if (!boards.contains(chosen))
+        boards.prepend(chosen);
+    const QSignalBlocker quiet(m_boards);
+    m_boards->clear();
+    m_boards->addItems(boards);
+    m_boards->setCurrentIndex(int(boards.indexOf(chosen)));
+    showBoard();
+}
+
+void StatisticsFrm::showBoard()
+{
+    const BoardSummary s = summarize(m_session.statistics(), board());
+    const QString values[] = {
+        QString::number(s.played), QString::number(s.won),     number(s.bestClicks),
+        number(s.medianClicks),    duration(s.bestSeconds),    duration(s.medianSeconds),
+        share(s.fewestShare),      number(s.medianOverFewest),
+    };
+    const bool fewest = knowsFewest(board());
+    for (qsizetype i = 0; i < m_values.size(); ++i) {
+        const bool shown = fewest || i < m_values.size() - FewestRows;
+        m_values[i]->setText(values[i]);
+        m_values[i]->setAccessibleName(m_captions[i]->text().chopped(1) + QStringLiteral(": ")
+                                       + values[i]);
+        m_values[i]->setVisible(shown);
+        m_captions[i]->setVisible(shown);
+    }
+    const bool anyOver = s.overFewest.contains(true);
+    const bool anyPlain = s.overFewest.contains(false);
+    QString caption = QStringLiteral("The last %1 won games, oldest on the left: ").arg(TrendGames);
+    if (anyOver && anyPlain)
+        caption +=
+            QStringLiteral("clicks over the fewest possible; pale bars, clicks where that is "
+                           "not known.");
+    else
+        caption += anyOver ? QStringLiteral("clicks over the fewest possible.")
+                           : QStringLiteral("clicks.");
+    m_chartCaption->setText(caption);
+    m_chart->setTrend(s);
+    m_reset->setEnabled(s.played > 0);
+}
+
+void StatisticsFrm::Reset_Click()
+{
+    const QString chosen = board();
+    if (!m_session.platform().messages.ask(
+            QStringLiteral("Forget every game played on the %1 board?").arg(chosen)))
+        return;
+    m_session.resetStatistics(chosen);
+    fillBoards(chosen);
+}
