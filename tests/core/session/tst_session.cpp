@@ -4,6 +4,7 @@
 #include "board_text.h"
 #include "core/scores/score_file.h"
 #include "core/session/game_session.h"
+#include "core/stats/stats_file.h"
 #include "fakes.h"
 #include "file_size_limit.h"
 
@@ -55,7 +56,8 @@ struct Game
         s.setUpBoard(4);
     }
     // "row,col" clicks a cell; "NewGame", "H", "U" (undo), "R" (redo), "SoundOff", "Set5" and
-    // arrow keys do what they say.
+    // arrow keys do what they say; "T30" lets 30 seconds pass, "Away" and "Back" leave the window
+    // and come back.
     void play(const QString &inputs)
     {
         static const QHash<QString, ArrowKey> Keys{{"Up", ArrowKey::Up},
@@ -77,6 +79,10 @@ struct Game
                 s.setPreference(Preference::Sound, false);
             else if (input.startsWith("Set"))
                 s.setUpBoard(input.mid(3).toInt());
+            else if (input.startsWith("T"))
+                fakes.clock.steady += 1000 * input.mid(1).toInt();
+            else if (input == "Away" || input == "Back")
+                s.setWindowActive(input == "Back");
             else
                 s.arrowKey(Keys.value(input));
         }
@@ -91,6 +97,7 @@ struct Game
 } // namespace
 
 Q_DECLARE_METATYPE(Met)
+Q_DECLARE_METATYPE(GameRecord)
 
 namespace QTest {
 template<>
@@ -104,6 +111,11 @@ char *toString(const Met &m)
                        .arg(m.takesClicks)
                        .arg(m.sounds.join(", "), m.messages.join(", "))
                        .toUtf8());
+}
+template<>
+char *toString(const GameRecord &record)
+{
+    return qstrdup(recordLine(record).replace('\t', " | ").constData());
 }
 } // namespace QTest
 
@@ -310,6 +322,57 @@ private slots:
         QCOMPARE(fewest.count(), 4); // found, cleared, found, cleared
     }
 
+    void recordedGames_data()
+    {
+        QTest::addColumn<QString>("inputs");
+        QTest::addColumn<QList<GameRecord>>("recorded");
+        const auto game = [](int clicks, int seconds, bool won) {
+            GameRecord record;
+            record.started = QDateTime(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC);
+            record.clicks = clicks;
+            record.playedMs = 1000 * seconds;
+            record.won = won;
+            return record;
+        };
+        GameRecord hinted = game(1, 0, true), undone = game(2, 5, false),
+                   leftAt3 = game(1, 0, false);
+        hinted.hint = true;
+        undone.undo = true;
+        leftAt3.started = leftAt3.started.addSecs(10);
+        QTest::newRow("nothing before New Game") << "3,3 T10" << QList<GameRecord>{};
+        QTest::newRow("won") << "NewGame T30 3,3" << QList{game(1, 30, true)};
+        QTest::newRow("won with a hint") << "NewGame H 3,3" << QList{hinted};
+        QTest::newRow("left by New Game, after an undo")
+            << "NewGame 0,0 T5 U NewGame" << QList{undone};
+        QTest::newRow("left by a new set-up") << "T10 NewGame 0,0 Set3" << QList{leftAt3};
+        QTest::newRow("not by a set-up with no game") << "Set3 Set5" << QList<GameRecord>{};
+        QTest::newRow("left alone, two minutes count")
+            << "NewGame T50 Right T300 Left 3,3" << QList{game(3, 170, true)};
+        QTest::newRow("only while the window is in use")
+            << "NewGame T10 Away T100 Back T5 3,3" << QList{game(1, 15, true)};
+    }
+    // A game goes into the statistics file when it is won or left.
+    void recordedGames()
+    {
+        QFETCH(QString, inputs);
+        QFETCH(QList<GameRecord>, recorded);
+        Game g;
+        g.play(inputs);
+        QCOMPARE(g.s.statistics(), recorded);
+        QCOMPARE(StatsFile(g.fakes.folder.filePath("data")).load(), recorded);
+    }
+
+    // Where the statistics cannot be written the games last for the run, and the player is told
+    // once.
+    void statisticsNowhere()
+    {
+        Game g;
+        writeFile(g.fakes.folder.filePath("data"), "not a folder");
+        g.play("NewGame 3,3 NewGame 2,3 3,3");
+        QCOMPARE(g.s.statistics().size(), 2);
+        QCOMPARE(g.fakes.messages.shown.filter("statistics cannot be saved").size(), 1);
+    }
+
     // A game in progress outlives the program, picture, hint and what can be undone with it; a won
     // game does not.
     void keptToTheNextRun()
@@ -318,7 +381,7 @@ private slots:
         const QString picture = g.fakes.folder.filePath("mine.bmp");
         QVERIFY(gradient(300).save(picture, "BMP"));
         g.s.startGame(GameSetup::customPicture(3, QImage(), picture));
-        g.play("NewGame 0,0 1,0 H U"); // from "1 2 _|4 5 3|7 8 6", one click from solved
+        g.play("NewGame T20 0,0 1,0 H U"); // from "1 2 _|4 5 3|7 8 6", one click from solved
         g.s.Form_QueryUnload();
         GameSession next(g.fakes.platform());
         next.Form_Load();
@@ -335,8 +398,13 @@ private slots:
         QVERIFY(next.canUndo());
         QVERIFY(next.canRedo());
         QTRY_COMPARE(next.fewestClicks(), std::optional<int>(1)); // of the scramble
+        g.fakes.clock.steady += 7000;
         next.undoClick();
         next.cellClicked({2, 2});
+        // One game in the statistics, from its start in the first run.
+        QCOMPARE(next.statistics().size(), 1);
+        QCOMPARE(next.statistics()[0].started, g.fakes.clock.start);
+        QCOMPARE(next.statistics()[0].playedMs, 27000);
         next.Form_QueryUnload();
         QVERIFY(!QFileInfo::exists(next.keptGamePath()));
     }
