@@ -85,8 +85,9 @@ void TrendChart::setTrend(const BoardSummary &summary)
     m_overFewest = summary.overFewest;
     QStringList spoken;
     for (qsizetype i = 0; i < m_values.size(); ++i)
-        spoken << QString::number(m_values[i])
-                      + (m_overFewest[i] ? QString() : QStringLiteral("*"));
+        spoken << (m_overFewest[i] ? QStringLiteral("%1 over the fewest")
+                                   : QStringLiteral("%1 clicks"))
+                      .arg(m_values[i]);
     setAccessibleDescription(m_values.isEmpty() ? QStringLiteral("No game won yet")
                                                 : QStringLiteral("%1 won games, oldest first: %2")
                                                       .arg(m_values.size())

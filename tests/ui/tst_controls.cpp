@@ -232,6 +232,8 @@ private slots:
         QTest::newRow("Picture Setup") << u"Pictures"_s << u"SetUpFrm"_s << okCancel << false;
         QTest::newRow("Top Scores")
             << u"TopScores"_s << u"TopScoresFrm"_s << QStringList{"Command2"} << false;
+        QTest::newRow("Statistics")
+            << u"Statistics"_s << u"StatisticsFrm"_s << QStringList{"CloseButton"} << false;
         QTest::newRow("Picture Box") << u"ShowPicBox"_s << u"Form2"_s << QStringList{} << false;
         QTest::newRow("help window") << u"HelpMe"_s << u"HelpWindow"_s << QStringList{} << false;
         QTest::newRow("About Tessary")
