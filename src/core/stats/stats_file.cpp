@@ -72,11 +72,12 @@ std::optional<QList<GameRecord>> StatsFile::save(const QList<GameRecord> &added,
     QSet<QByteArray> held;
     QList<GameRecord> records;
     for (const QByteArray &line : now.text.split('\n')) {
-        const auto record = parseRecordLine(line.endsWith('\r') ? line.chopped(1) : line);
+        const QByteArray bare = line.endsWith('\r') ? line.chopped(1) : line;
+        const auto record = parseRecordLine(bare);
         if (record && !reset.isEmpty() && record->board() == reset)
             continue;
         if (record) {
-            held.insert(recordLine(*record));
+            held.insert(bare);
             records << *record;
         }
         text += line + '\n';
