@@ -6,10 +6,11 @@
 #include "core/session/game_session.h"
 #include "ui/window_placement.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -124,12 +125,17 @@ StatisticsFrm::StatisticsFrm(GameSession &session, QWidget *parent)
     setWindowTitle(QStringLiteral("Statistics"));
     setWindowModality(Qt::ApplicationModal);
     auto *layout = new QVBoxLayout(this);
-    m_boards = new QComboBox(this);
-    m_boards->setObjectName(QStringLiteral("BoardChoice"));
+    auto *top = new QHBoxLayout;
+    // A list rather than a drop-down: a screen reader chooses an entry of it as a click does.
+    m_boards = new QListWidget(this);
+    m_boards->setObjectName(QStringLiteral("BoardList"));
     m_boards->setAccessibleName(QStringLiteral("Board"));
+    m_boards->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_boards->setFixedWidth(
+        m_boards->fontMetrics().horizontalAdvance(QStringLiteral("7x7 Mountain"))
+        + 4 * m_boards->frameWidth() + 24);
+    top->addWidget(m_boards);
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Board:"), m_boards);
-    static_cast<QLabel *>(form->labelForField(m_boards))->setBuddy(m_boards);
     for (const Row &row : Rows) {
         auto *value = new QLabel(this);
         value->setObjectName(QLatin1String(row.name));
@@ -139,7 +145,8 @@ StatisticsFrm::StatisticsFrm(GameSession &session, QWidget *parent)
         m_captions << caption;
         m_values << value;
     }
-    layout->addLayout(form);
+    top->addLayout(form);
+    layout->addLayout(top);
     m_chartCaption = new QLabel(this);
     m_chartCaption->setObjectName(QStringLiteral("TrendCaption"));
     m_chartCaption->setWordWrap(true);
@@ -155,13 +162,17 @@ StatisticsFrm::StatisticsFrm(GameSession &session, QWidget *parent)
     layout->addWidget(buttons);
     connect(m_reset, &QPushButton::clicked, this, &StatisticsFrm::Reset_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_boards, &QComboBox::currentIndexChanged, this, &StatisticsFrm::showBoard);
+    connect(m_boards, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!m_boards->selectedItems().isEmpty())
+            showBoard();
+    });
     fillBoards(boardInPlay(session));
 }
 
 QString StatisticsFrm::board() const
 {
-    return m_boards->currentText();
+    const QList<QListWidgetItem *> chosen = m_boards->selectedItems();
+    return chosen.isEmpty() ? QString() : chosen.first()->text();
 }
 
 void StatisticsFrm::fillBoards(const QString &chosen)
@@ -172,7 +183,7 @@ void StatisticsFrm::fillBoards(const QString &chosen)
     const QSignalBlocker quiet(m_boards);
     m_boards->clear();
     m_boards->addItems(boards);
-    m_boards->setCurrentIndex(int(boards.indexOf(chosen)));
+    m_boards->setCurrentRow(int(boards.indexOf(chosen)));
     showBoard();
 }
 

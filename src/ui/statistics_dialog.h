@@ -7,7 +7,7 @@
 #include <QWidget>
 
 class GameSession;
-class QComboBox;
+class QListWidget;
 class QLabel;
 class QPushButton;
 
@@ -42,7 +42,7 @@ private:
     void Reset_Click();
 
     GameSession &m_session;
-    QComboBox *m_boards = nullptr;
+    QListWidget *m_boards = nullptr;
     QList<QLabel *> m_captions;
     QList<QLabel *> m_values;
     QLabel *m_chartCaption = nullptr;

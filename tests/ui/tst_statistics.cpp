@@ -42,14 +42,14 @@ private slots:
         QCOMPARE(dialog->findChild<QWidget *>("TrendChart")->accessibleDescription(),
                  QStringLiteral("2 won games, oldest first: 10 over the fewest, 1 clicks"));
 
-        auto *boards = dialog->findChild<QComboBox *>("BoardChoice");
+        auto *boards = dialog->findChild<QListWidget *>("BoardList");
         QCOMPARE(boards->count(), 2);
-        boards->setCurrentIndex(1);
+        chooseItem(boards, "5x5 Numbers");
         QCOMPARE(dialog->board(), QStringLiteral("5x5 Numbers"));
         QCOMPARE(value("GamesWon"), QStringLiteral("0"));
         QVERIFY(!dialog->findChild<QLabel *>("FewestShare")->isVisible()); // not on 5 x 5
 
-        boards->setCurrentIndex(0);
+        chooseItem(boards, "4x4 Numbers");
         auto *reset = dialog->findChild<QPushButton *>("ResetButton");
         app.fakes.messages.answer = false;
         press(reset);

@@ -45,6 +45,7 @@ void GameSession::Form_Load()
 
 void GameSession::startGame(const GameSetup &setup)
 {
+    leaveGame(); // recorded as the game it was
     m_setup = setup;
     setUpBoard(setup.size);
 }

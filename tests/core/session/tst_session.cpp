@@ -55,7 +55,8 @@ struct Game
         s.Form_Load();
         s.setUpBoard(4);
     }
-    // "row,col" clicks a cell; "NewGame", "H", "U" (undo), "R" (redo), "SoundOff", "Set5" and
+    // "row,col" clicks a cell; "NewGame", "H", "U" (undo), "R" (redo), "SoundOff", "Set5", "Cow"
+    // (a 5 x 5 Cow game) and
     // arrow keys do what they say; "T30" lets 30 seconds pass, "Away" and "Back" leave the window
     // and come back.
     void play(const QString &inputs)
@@ -77,6 +78,8 @@ struct Game
                 s.redoClick();
             else if (input == "SoundOff")
                 s.setPreference(Preference::Sound, false);
+            else if (input == "Cow")
+                s.startGame(GameSetup::stockPicture(5, 5, gradient(253)));
             else if (input.startsWith("Set"))
                 s.setUpBoard(input.mid(3).toInt());
             else if (input.startsWith("T"))
@@ -345,6 +348,8 @@ private slots:
         QTest::newRow("left by New Game, after an undo")
             << "NewGame 0,0 T5 U NewGame" << QList{undone};
         QTest::newRow("left by a new set-up") << "T10 NewGame 0,0 Set3" << QList{leftAt3};
+        QTest::newRow("left by a picture set-up, as the game it was")
+            << "NewGame 0,0 Cow" << QList{game(1, 0, false)};
         QTest::newRow("not by a set-up with no game") << "Set3 Set5" << QList<GameRecord>{};
         QTest::newRow("left alone, two minutes count")
             << "NewGame T50 Right T300 Left 3,3" << QList{game(3, 170, true)};
