@@ -252,6 +252,7 @@ void GameSession::leaveGame()
 {
     if (!gameInProgress())
         return;
+    m_scrambled = false;
     recordGame(false);
     saveStatistics();
 }
