@@ -69,7 +69,8 @@ private slots:
         QCOMPARE(record.fewest, std::optional<int>(31));
     }
 
-    // Lines it cannot read stay as they stand; a reset takes out only its board's games.
+    // Lines it cannot read stay as they stand; a reset takes out only its board's games. A new
+    // file starts with the heading that names the columns.
     void neverMadeWorse()
     {
         QTemporaryDir dir;
@@ -79,9 +80,13 @@ private slots:
         writeFile(file.path(), before);
         const GameRecord added = game(10, true);
         QCOMPARE(file.save({added})->size(), 3);
+        QCOMPARE(file.save({added})->size(), 3); // a game saved again is not doubled
         QCOMPARE(fileBytes(file.path()), before + '\n' + recordLine(added) + '\n');
         QCOMPARE(file.save({added}, QStringLiteral("4x4 Numbers"))->size(), 1);
         QCOMPARE(fileBytes(file.path()), "# notes of my own\nnot a game\n" + other + '\n');
+        QVERIFY(QFile::remove(file.path()));
+        file.save({added});
+        QVERIFY(fileBytes(file.path()).startsWith("# Tessary statistics: one game a line"));
     }
 
     void badPlaces_data()
