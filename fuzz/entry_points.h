@@ -15,6 +15,8 @@ int pictureFile(const uint8_t *data, size_t size);
 int helpTopics(const uint8_t *data, size_t size);
 int waveFile(const uint8_t *data, size_t size);
 int tuneFile(const uint8_t *data, size_t size);
+int keptGame(const uint8_t *data, size_t size);
+int statistics(const uint8_t *data, size_t size);
 
 // Sets up what every target needs once: a headless GUI application for the image plugins and fonts.
 void initialise(int *argc, char ***argv);

@@ -66,6 +66,8 @@ int main(int argc, char **argv)
         {"help_topics", fuzz::helpTopics, {"html"}},
         {"wave_file", fuzz::waveFile, {"wav"}},
         {"tune_file", fuzz::tuneFile, {"mid"}},
+        {"kept_game", fuzz::keptGame, {}},
+        {"statistics", fuzz::statistics, {}},
     };
     int failures = 0;
     int inputs = 0;

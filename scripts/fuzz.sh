@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(score_file settings_values picture_file help_topics wave_file tune_file)
+[ ${#targets[@]} -eq 0 ] && targets=(score_file settings_values picture_file help_topics wave_file tune_file kept_game statistics)
 
 scripts/deps.sh fuzz
 launcher=()

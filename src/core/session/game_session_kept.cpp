@@ -22,7 +22,7 @@ void GameSession::keepGame()
     const QString path = keptGamePath();
     if (path.isEmpty())
         return;
-    if (!m_scrambled || !m_takesClicks) {
+    if (!gameInProgress()) {
         if (QFileInfo(path).isFile())
             QFile::remove(path);
         return;

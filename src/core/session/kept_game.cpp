@@ -14,6 +14,8 @@
 //   redo <row>,<col> ...
 #include "core/session/kept_game.h"
 
+#include "core/stats/game_record.h"
+
 #include <QList>
 #include <QUrl>
 #include <algorithm>
@@ -109,7 +111,7 @@ QByteArray keptGameBytes(const KeptGame &game)
         "clicks " + QByteArray::number(game.clicks),
         "hint " + QByteArray::number(int(game.hintUsed)),
         "undo-used " + QByteArray::number(int(game.undoUsed)),
-        "started " + game.started.toUTC().toString(Qt::ISODateWithMs).toLatin1(),
+        "started " + utcTimeText(game.started),
         "played-ms " + QByteArray::number(std::min<qint64>(game.playedMs, INT_MAX)),
         "undo " + cellsText(game.undoable),
         "redo " + cellsText(game.redoable),
@@ -185,7 +187,7 @@ std::optional<KeptGame> readKeptGame(const QByteArray &bytes)
     const auto clicks = number(values[5]);
     const auto hint = flag(values[6]);
     const auto undoUsed = flag(values[7]);
-    game.started = QDateTime::fromString(QString::fromLatin1(values[8]), Qt::ISODateWithMs);
+    game.started = parseUtcTimeText(values[8]);
     const auto played = number(values[9]);
     if (!lastPiece || !clicks || *clicks < 0 || !hint || !undoUsed || !game.started.isValid()
         || !played || *played < 0)
@@ -194,7 +196,6 @@ std::optional<KeptGame> readKeptGame(const QByteArray &bytes)
     game.clicks = *clicks;
     game.hintUsed = *hint;
     game.undoUsed = *undoUsed;
-    game.started = game.started.toUTC();
     game.playedMs = *played;
 
     const auto undoable = cells(values[10], *n);

@@ -30,9 +30,15 @@ std::optional<qint64> count(const QByteArray &text, qint64 max)
     return value <= max ? std::optional<qint64>(value) : std::nullopt;
 }
 
-// "2026-12-07T10:00:00.000Z", read and written by hand: Qt's general date parser would take
-// most of the time of reading ten thousand games.
-QByteArray timeText(const QDateTime &time)
+std::optional<bool> mark(const QByteArray &text, const char *yes, const char *no)
+{
+    if (text == yes || text == no)
+        return text == yes;
+    return std::nullopt;
+}
+} // namespace
+
+QByteArray utcTimeText(const QDateTime &time)
 {
     const QDateTime utc = time.toUTC();
     const QDate d = utc.date();
@@ -43,7 +49,7 @@ QByteArray timeText(const QDateTime &time)
     return text;
 }
 
-QDateTime parseTime(const QByteArray &text)
+QDateTime parseUtcTimeText(const QByteArray &text)
 {
     static const char Pattern[] = "dddd-dd-ddTdd:dd:dd.dddZ";
     if (text.size() != qsizetype(sizeof Pattern) - 1)
@@ -64,14 +70,6 @@ QDateTime parseTime(const QByteArray &text)
     return QDateTime(date, time, Qt::UTC);
 }
 
-std::optional<bool> mark(const QByteArray &text, const char *yes, const char *no)
-{
-    if (text == yes || text == no)
-        return text == yes;
-    return std::nullopt;
-}
-} // namespace
-
 QString GameRecord::board() const
 {
     return QStringLiteral("%1x%1 %2").arg(size).arg(picture);
@@ -80,7 +78,7 @@ QString GameRecord::board() const
 QByteArray recordLine(const GameRecord &record)
 {
     const QByteArrayList fields{
-        timeText(record.started),
+        utcTimeText(record.started),
         QByteArray::number(record.size) + 'x' + QByteArray::number(record.size),
         record.picture.toUtf8(),
         QByteArray::number(record.clicks),
@@ -99,7 +97,7 @@ std::optional<GameRecord> parseRecordLine(const QByteArray &line)
     if (fields.size() != 9)
         return std::nullopt;
     GameRecord record;
-    record.started = parseTime(fields[0]);
+    record.started = parseUtcTimeText(fields[0]);
     const QByteArrayList sides = fields[1].split('x');
     const auto size = count(sides.value(0), LargestBoard);
     record.picture = QString::fromUtf8(fields[2]);
