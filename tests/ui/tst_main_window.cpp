@@ -222,8 +222,8 @@ private slots:
         QCOMPARE(panel->toolTip(), QString()); // no figure until this scramble's own is known
     }
 
-    // The marks show the session's preferences, stored off and then chosen on; the window grows by
-    // the bar's height and the board keeps its size.
+    // The marks show the session's preferences, stored off, chosen on and off again; the window
+    // grows by the bar's height and the board keeps its size.
     void marksAndStatusBar()
     {
         App g;
@@ -256,6 +256,9 @@ private slots:
         QVERIFY(w->statusBar1()->isVisible());
         QCOMPARE(w->size(), g.w->size());
         QTRY_COMPARE(w->boardArea()->size(), board);
+        for (const QString &entry : off)
+            w->menuEntry(entry)->trigger();
+        QCOMPARE(marks(on + off), off);
     }
 };
 
