@@ -33,9 +33,13 @@ void settle(Form1 &w)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QTemporaryDir program, data;
+    QTemporaryDir data;
     UnattendedPlatform outside;
-    Platform platform = outside.platform(program.path());
+    // The program's folder as built, with its pattern tables; with no such file
+    // (TESSARY_BENCH_NO_TABLES set) the first 4 x 4 search builds them.
+    Platform platform = outside.platform(qEnvironmentVariableIsSet("TESSARY_BENCH_NO_TABLES")
+                                             ? data.path()
+                                             : QStringLiteral(TESSARY_PROGRAM_DIR));
     platform.dataFolder = data.path();
     Form1 w(platform);
     w.Form_Load();

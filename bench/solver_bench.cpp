@@ -6,6 +6,7 @@
 #include "core/solver/solver_walk.h"
 #include "core/platform/random_source.h"
 
+#include <QString>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -77,6 +78,15 @@ void measureTables()
         const int states = solver::walkTable(n).size();
         std::printf("walking table %dx%d: %d states, built in %.0f ms (cpu %.0f ms)\n", n, n, states,
                     timer.wallMs(), timer.cpuMs());
+    }
+    {
+        // What the game does on its first 4 x 4 game: the tables read from the shipped file.
+        solver::usePatternFile(QStringLiteral(TESSARY_PROGRAM_DIR "/patterns.bin"));
+        Timer timer;
+        const auto shipped = solver::loadPatternFile();
+        std::printf("pattern tables 4x4 read from patterns.bin: %s in %.1f ms (cpu %.1f ms)\n",
+                    shipped ? "checked" : "MISSING OR DAMAGED", timer.wallMs(), timer.cpuMs());
+        solver::usePatternFile(QString());
     }
     Timer timer;
     const auto *tables = solver::patternTables(nullptr);

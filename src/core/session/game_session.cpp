@@ -8,6 +8,7 @@
 #include "core/platform/program_control.h"
 #include "core/scores/score_file.h"
 #include "core/scores/score_rules.h"
+#include "core/solver/solver_patterns.h"
 #include "core/stats/stats_file.h"
 
 #include <algorithm>
@@ -23,6 +24,7 @@ GameSession::GameSession(const Platform &platform, QObject *parent)
     , m_scores(std::make_unique<ScoreBook>())
     , m_userScoreFolder(platform.dataFolder.isEmpty() ? userScoreFolder() : platform.dataFolder)
 {
+    solver::usePatternFile(m_platform.file(QStringLiteral("patterns.bin")));
 }
 
 void GameSession::Form_Load()

@@ -58,12 +58,32 @@ void forEachClick(const int *cells, size_t slots, Visit visit)
 PatternTable::PatternTable(std::vector<int> pieces, const std::atomic<bool> *cancel)
     : m_pieces(std::move(pieces))
 {
+    setScale();
+    m_residues.assign(residueBytes(m_pieces.size()), 0xff);
+    build(cancel);
+}
+
+PatternTable::PatternTable(std::vector<int> pieces, std::vector<uint8_t> residues)
+    : m_pieces(std::move(pieces))
+    , m_residues(std::move(residues))
+{
+    setScale();
+}
+
+void PatternTable::setScale()
+{
     const size_t slots = m_pieces.size() + 1;
     m_scale.assign(slots, 1);
     for (size_t i = slots; i-- > 1;)
         m_scale[i - 1] = m_scale[i] * static_cast<uint32_t>(Cells - static_cast<int>(i));
-    m_residues.assign((static_cast<size_t>(m_scale[0]) * Cells + 3) / 4, 0xff);
-    build(cancel);
+}
+
+size_t PatternTable::residueBytes(size_t pieces)
+{
+    size_t placements = Cells; // the empty cell's, then each piece's among the cells left
+    for (size_t i = 1; i <= pieces; ++i)
+        placements *= static_cast<size_t>(Cells) - i;
+    return (placements + 3) / 4;
 }
 
 void PatternTable::build(const std::atomic<bool> *cancel)
@@ -129,6 +149,33 @@ int PatternTable::distance(const int *cells) const
     return clicks;
 }
 
+const std::array<std::vector<int>, PatternTableCount> &tablePatterns()
+{
+    // The search also reads each table across the diagonal, so six patterns are checked. Of the
+    // 5-piece patterns tried, these three raised the estimate most together.
+    static const std::array<std::vector<int>, PatternTableCount> patterns{
+        {{1, 2, 3, 4, 5}, {11, 12, 13, 14, 15}, {1, 2, 3, 4, 8}}};
+    return patterns;
+}
+
+std::optional<std::vector<PatternTable>> buildPatternTables(const std::atomic<bool> *cancel)
+{
+    const auto &patterns = tablePatterns();
+    std::vector<std::unique_ptr<PatternTable>> made(patterns.size());
+    {
+        std::vector<std::jthread> builders;
+        for (size_t i = 0; i < patterns.size(); ++i)
+            builders.emplace_back(
+                [&, i] { made[i] = std::make_unique<PatternTable>(patterns[i], cancel); });
+    }
+    if (cancel && cancel->load())
+        return std::nullopt;
+    std::vector<PatternTable> tables;
+    for (auto &table : made)
+        tables.push_back(std::move(*table));
+    return tables;
+}
+
 namespace {
 struct Cancelled
 {};
@@ -141,23 +188,13 @@ const std::vector<PatternTable> *patternTables(const std::atomic<bool> *cancel)
     try {
         // A throw leaves the flag unset, so the next caller builds the tables again.
         std::call_once(built, [cancel] {
-            // The search also reads each table across the diagonal, so six patterns are checked.
-            // Of the 5-piece patterns tried, these three raised the estimate most together.
-            const std::array<std::vector<int>, PatternTableCount> patterns{
-                {{1, 2, 3, 4, 5}, {11, 12, 13, 14, 15}, {1, 2, 3, 4, 8}}};
-            std::vector<std::unique_ptr<PatternTable>> made(patterns.size());
-            {
-                std::vector<std::jthread> builders;
-                for (size_t i = 0; i < patterns.size(); ++i)
-                    builders.emplace_back(
-                        [&, i] { made[i] = std::make_unique<PatternTable>(patterns[i], cancel); });
-            }
-            if (cancel && cancel->load())
+            // A missing or damaged file costs the build it was made to save, never a wrong figure.
+            auto ready = loadPatternFile();
+            if (!ready)
+                ready = buildPatternTables(cancel);
+            if (!ready)
                 throw Cancelled{};
-            auto ready = std::make_unique<std::vector<PatternTable>>();
-            for (auto &table : made)
-                ready->push_back(std::move(*table));
-            tables = std::move(ready);
+            tables = std::make_unique<std::vector<PatternTable>>(std::move(*ready));
         });
     } catch (const Cancelled &) {
         return nullptr;

@@ -1,10 +1,15 @@
 // Pattern tables for the 4 x 4 board: clicks needed by a few pieces and the empty cell alone.
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+class QByteArray;
+class QString;
 
 namespace solver {
 
@@ -25,9 +30,14 @@ public:
 
     // Stops early, leaving the table unusable, once `cancel` is set.
     PatternTable(std::vector<int> pieces, const std::atomic<bool> *cancel);
+    // A table read back: `residues` as residues() gave them.
+    PatternTable(std::vector<int> pieces, std::vector<uint8_t> residues);
 
     const std::vector<int> &pieces() const { return m_pieces; }
     size_t bytes() const { return m_residues.size(); }
+    const std::vector<uint8_t> &residues() const { return m_residues; }
+    // The size residues() has for a pattern of `pieces` pieces.
+    static size_t residueBytes(size_t pieces);
     // cells[0] is the empty cell, cells[i] the cell of pieces()[i - 1].
     int distance(const int *cells) const;
     // The entry of a placement one click away from one whose entry is `before`.
@@ -57,6 +67,7 @@ private:
         byte = static_cast<uint8_t>((byte & ~(3 << (at % 4 * 2))) | value << (at % 4 * 2));
     }
     void build(const std::atomic<bool> *cancel);
+    void setScale();
     static int bitCount(uint32_t bits)
     {
         bits = bits - ((bits >> 1) & 0x5555u);
@@ -72,8 +83,25 @@ private:
 
 inline constexpr size_t PatternTableCount = 3;
 
-// The tables the 4 x 4 search reads, built together once on first use; safe from any thread.
-// nullptr when `cancel` was set while this call was building them; a later call builds them anew.
+// The pieces of each table the search reads.
+const std::array<std::vector<int>, PatternTableCount> &tablePatterns();
+// Every table, built side by side; nothing when `cancel` was set meanwhile.
+std::optional<std::vector<PatternTable>> buildPatternTables(const std::atomic<bool> *cancel);
+
+// The tables' file, made when the program is built and shipped beside it, so that no game waits
+// for a build: a heading, each table's residues in pattern order, and a 64-bit FNV-1a checksum of
+// all that comes before it.
+QByteArray patternFileBytes(const std::vector<PatternTable> &tables);
+// Nothing unless `bytes` are exactly such a file for tablePatterns().
+std::optional<std::vector<PatternTable>> readPatternFile(const QByteArray &bytes);
+// Where patternTables() looks before it builds; set at start, before the first 4 x 4 search.
+void usePatternFile(const QString &path);
+// The tables of that file; nothing when there is none or it is not exactly such a file.
+std::optional<std::vector<PatternTable>> loadPatternFile();
+
+// The tables the 4 x 4 search reads, from the pattern file or else built, once, on first use;
+// safe from any thread. nullptr when `cancel` was set while this call was building them; a later
+// call builds them anew.
 const std::vector<PatternTable> *patternTables(const std::atomic<bool> *cancel);
 
 } // namespace solver

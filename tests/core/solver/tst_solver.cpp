@@ -2,7 +2,9 @@
 #include "board_text.h"
 #include "core/solver/solver.h"
 #include "core/solver/solver_internal.h"
+#include "core/solver/solver_patterns.h"
 #include "fakes.h"
+#include "file_size_limit.h"
 
 #include <QtTest>
 #include <numeric>
@@ -156,6 +158,39 @@ private slots:
             QVERIFY(!solver::nextClick(board, &cancelled));
             QVERIFY(!solver::searchShortest(board, nullptr, 1)); // over budget
         }
+    }
+
+    void shippedTables_data()
+    {
+        QTest::addColumn<QString>("damage"); // to the file built beside the program
+        QTest::newRow("none") << "";
+        QTest::newRow("empty") << "empty";
+        QTest::newRow("cut short") << "cut";
+        QTest::newRow("a byte more") << "longer";
+        QTest::newRow("one entry changed") << "flipped";
+        QTest::newRow("another heading") << "heading";
+    }
+    // The tables shipped with the program are the tables a build makes; any other file is
+    // refused, and the tables are then built as before.
+    void shippedTables()
+    {
+        QFETCH(QString, damage);
+        QByteArray file = fileBytes(QStringLiteral(TESSARY_PROGRAM_DIR "/patterns.bin"));
+        if (damage == "empty")
+            file.clear();
+        if (damage == "cut")
+            file.chop(1);
+        if (damage == "longer")
+            file += 'x';
+        if (damage == "flipped")
+            file[file.size() / 2] = char(file[file.size() / 2] ^ 1);
+        if (damage == "heading")
+            file[8] = 'X';
+        const auto read = solver::readPatternFile(file);
+        QCOMPARE(read.has_value(), damage.isEmpty());
+        if (read)
+            QCOMPARE(solver::patternFileBytes(*read),
+                     solver::patternFileBytes(*solver::patternTables(nullptr)));
     }
 };
 
