@@ -4,7 +4,6 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <QtEndian>
 #include <mutex>
 
 namespace solver {
@@ -51,8 +50,9 @@ QByteArray patternFileBytes(const std::vector<PatternTable> &tables)
     for (const PatternTable &table : tables)
         bytes.append(reinterpret_cast<const char *>(table.residues().data()),
                      static_cast<qsizetype>(table.residues().size()));
-    const quint64 sum = qToLittleEndian(fnv1a(bytes.constData(), bytes.size()));
-    bytes.append(reinterpret_cast<const char *>(&sum), sizeof sum);
+    const quint64 sum = fnv1a(bytes.constData(), bytes.size());
+    for (int i = 0; i < 8; ++i) // least significant byte first
+        bytes.append(static_cast<char>(sum >> (8 * i)));
     return bytes;
 }
 
@@ -62,7 +62,9 @@ std::optional<std::vector<PatternTable>> readPatternFile(const QByteArray &bytes
     const qsizetype payload = bytes.size() - qsizetype(sizeof(quint64));
     if (payload < at || !bytes.startsWith(PatternHeading))
         return std::nullopt;
-    const quint64 sum = qFromLittleEndian<quint64>(bytes.constData() + payload);
+    quint64 sum = 0;
+    for (int i = 8; i-- > 0;)
+        sum = sum << 8 | static_cast<uint8_t>(bytes[payload + i]);
     if (sum != fnv1a(bytes.constData(), payload))
         return std::nullopt;
     std::vector<PatternTable> tables;
