@@ -20,10 +20,11 @@ bool knownPicture(const QString &name)
     return false;
 }
 
-// Digits only: no sign, no blanks, nothing a number this program writes would not be.
+// Digits only: no sign, no blanks, no leading zero, nothing a number this program writes would not
+// be. So a line read is exactly the line the record writes, and a game is never saved twice.
 std::optional<qint64> count(const QByteArray &text, qint64 max)
 {
-    if (text.isEmpty() || text.size() > 12
+    if (text.isEmpty() || text.size() > 12 || (text.size() > 1 && text[0] == '0')
         || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     const qint64 value = text.toLongLong();

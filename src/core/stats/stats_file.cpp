@@ -68,10 +68,19 @@ std::optional<QList<GameRecord>> StatsFile::save(const QList<GameRecord> &added,
     const Contents now = contents(path());
     if (!now.readable)
         return std::nullopt;
-    QByteArray text = now.text.isEmpty() ? Heading : QByteArray();
+    const MergedStatistics merged = mergeStatistics(now.text, added, reset);
+    if (!replaceFileWhole(path(), merged.text))
+        return std::nullopt;
+    return merged.records;
+}
+
+MergedStatistics mergeStatistics(const QByteArray &now, const QList<GameRecord> &added,
+                                 const QString &reset)
+{
+    QByteArray text = now.isEmpty() ? Heading : QByteArray();
     QSet<QByteArray> held;
     QList<GameRecord> records;
-    for (const QByteArray &line : now.text.split('\n')) {
+    for (const QByteArray &line : now.split('\n')) {
         const QByteArray bare = line.endsWith('\r') ? line.chopped(1) : line;
         const auto record = parseRecordLine(bare);
         if (record && !reset.isEmpty() && record->board() == reset)
@@ -93,7 +102,5 @@ std::optional<QList<GameRecord>> StatsFile::save(const QList<GameRecord> &added,
         text += line + '\n';
         records << record;
     }
-    if (!replaceFileWhole(path(), text))
-        return std::nullopt;
-    return records;
+    return {text, records};
 }

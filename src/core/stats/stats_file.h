@@ -15,6 +15,16 @@ inline constexpr qint64 MaxStatsFileBytes = 16 << 20;
 // The records a file's text holds, in file order; lines that are not records are passed over.
 QList<GameRecord> readRecords(const QByteArray &text);
 
+struct MergedStatistics
+{
+    QByteArray text;
+    QList<GameRecord> records; // every record of `text`
+};
+// The file's text `now` with the records of `added` it does not hold yet put at the end and those
+// of board `reset` taken out, every other line kept as it stands; a heading when `now` is empty.
+MergedStatistics mergeStatistics(const QByteArray &now, const QList<GameRecord> &added,
+                                 const QString &reset = {});
+
 class StatsFile
 {
 public:
@@ -22,9 +32,8 @@ public:
     QString path() const;
     // What can be read; nothing when there is no file.
     QList<GameRecord> load() const;
-    // Under a lock beside the file: the file as it is now, every line kept as it stands, with the
-    // records of `added` it does not hold yet put at the end and those of board `reset` taken out;
-    // replaced whole or not at all. Returns every record then in the file, or nothing when the file
+    // Under a lock beside the file: mergeStatistics() of the file as it is now, replaced whole or
+    // not at all. Returns every record then in the file, or nothing when the file
     // could not be written or could not be rewritten without losing what it held.
     std::optional<QList<GameRecord>> save(const QList<GameRecord> &added,
                                           const QString &reset = {}) const;

@@ -44,6 +44,7 @@ private slots:
         QTest::newRow("clicks out of range")
             << QByteArray(Line).replace("\t40\t", "\t999999999\t") << 0;
         QTest::newRow("a negative count") << QByteArray(Line).replace("\t40\t", "\t-40\t") << 0;
+        QTest::newRow("a leading zero") << QByteArray(Line).replace("\t40\t", "\t040\t") << 0;
         QTest::newRow("an 8x8 board") << QByteArray(Line).replace("4x4", "8x8") << 0;
         QTest::newRow("a board not square") << QByteArray(Line).replace("4x4", "4x5") << 0;
         QTest::newRow("a picture no game has") << QByteArray(Line).replace("Numbers", "Cat") << 0;
