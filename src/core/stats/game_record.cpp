@@ -105,19 +105,22 @@ std::optional<GameRecord> parseRecordLine(const QByteArray &line)
     const auto clicks = count(fields[3], MaxClicks);
     const QByteArrayList seconds = fields[4].split('.');
     const auto whole = count(seconds.value(0), qint64(MaxSeconds));
-    const auto thousandths = count(seconds.value(1), 999);
+    // Always three digits, leading zeros included.
+    const QByteArray fraction = seconds.value(1);
+    const bool thousandths = fraction.size() == 3
+                             && std::all_of(fraction.begin(), fraction.end(),
+                                            [](char c) { return c >= '0' && c <= '9'; });
     const auto won = mark(fields[5], "won", "left");
     const auto hint = mark(fields[6], "hint", "-");
     const auto undo = mark(fields[7], "undo", "-");
     const auto fewest = count(fields[8], 1000);
     if (!record.started.isValid() || sides.size() != 2 || sides[0] != sides[1] || !size
         || *size < SmallestBoard || !knownPicture(record.picture) || !clicks || seconds.size() != 2
-        || seconds[1].size() != 3 || !whole || !thousandths || !won || !hint || !undo
-        || (!fewest && fields[8] != "-"))
+        || !whole || !thousandths || !won || !hint || !undo || (!fewest && fields[8] != "-"))
         return std::nullopt;
     record.size = int(*size);
     record.clicks = qint32(*clicks);
-    record.playedMs = *whole * 1000 + *thousandths;
+    record.playedMs = *whole * 1000 + fraction.toInt();
     record.won = *won;
     record.hint = *hint;
     record.undo = *undo;
