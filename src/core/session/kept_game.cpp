@@ -8,7 +8,7 @@
 //   clicks <count>
 //   hint 0 | 1
 //   undo-used 0 | 1
-//   started <ISO 8601 time, UTC>
+//   started <UTC time as 2026-12-07T10:00:00.000Z>
 //   played-ms <milliseconds>
 //   undo <row>,<col> ...
 //   redo <row>,<col> ...
@@ -72,12 +72,12 @@ std::optional<std::vector<Cell>> cells(const QByteArray &text, int n)
     return result;
 }
 
-// Plays `clicks` in turn from `board`, the last first when `backwards`; false at the first that
-// moves nothing. Undoing is clicking again where the empty cell was.
-bool replays(Board board, const std::vector<Cell> &clicks, bool backwards)
+// Plays `clicks` from `board`, the last one first, as undo and redo take them; false at the first
+// that moves nothing. Undoing is clicking again where the empty cell was.
+bool replays(Board board, const std::vector<Cell> &clicks)
 {
-    for (size_t i = 0; i < clicks.size(); ++i)
-        if (!board.click(clicks[backwards ? clicks.size() - 1 - i : i]))
+    for (auto it = clicks.rbegin(); it != clicks.rend(); ++it)
+        if (!board.click(*it))
             return false;
     return true;
 }
@@ -200,8 +200,8 @@ std::optional<KeptGame> readKeptGame(const QByteArray &bytes)
 
     const auto undoable = cells(values[10], *n);
     const auto redoable = cells(values[11], *n);
-    if (!undoable || !redoable || !replays(game.board, *undoable, true)
-        || !replays(game.board, *redoable, true))
+    if (!undoable || !redoable || !replays(game.board, *undoable)
+        || !replays(game.board, *redoable))
         return std::nullopt;
     game.undoable = *undoable;
     game.redoable = *redoable;
