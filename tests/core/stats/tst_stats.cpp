@@ -97,6 +97,7 @@ private slots:
         QTest::newRow("a 100 MB file") << "huge";
         QTest::newRow("an unreadable file") << "unreadable";
         QTest::newRow("a full disk") << "full";
+        QTest::newRow("a read-only folder") << "read-only";
         QTest::newRow("the data folder is a file") << "folder is a file";
     }
     // The game stays unsaved, and nothing that was there is lost.
@@ -111,8 +112,10 @@ private slots:
             QVERIFY(QDir().mkpath(file.path()));
         if (kind == "folder is a file")
             writeFile(folder, Line);
-        if (kind == "huge" || kind == "unreadable" || kind == "full")
+        if (kind == "huge" || kind == "unreadable" || kind == "full" || kind == "read-only")
             writeFile(file.path(), Line + '\n');
+        if (kind == "read-only")
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
         if (kind == "huge")
             QVERIFY(QFile(file.path()).resize(100 << 20));
         if (kind == "unreadable")
@@ -124,7 +127,8 @@ private slots:
                                              [&] { return file.save({game(9, true)}); });
         QVERIFY(!saved);
         QCOMPARE(fileBytes(kind == "folder is a file" ? folder : file.path()), before);
-        QCOMPARE(file.load().size(), kind == "huge" || kind == "full" ? 1 : 0);
+        QCOMPARE(file.load().size(),
+                 kind == "huge" || kind == "full" || kind == "read-only" ? 1 : 0);
     }
 
     // Two copies finishing games at the same moment: every game of both is in the file.
