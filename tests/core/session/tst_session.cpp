@@ -7,6 +7,7 @@
 #include "core/stats/stats_file.h"
 #include "fakes.h"
 #include "file_size_limit.h"
+#include "game_records.h"
 
 #include <QtTest>
 
@@ -100,7 +101,6 @@ struct Game
 } // namespace
 
 Q_DECLARE_METATYPE(Met)
-Q_DECLARE_METATYPE(GameRecord)
 
 namespace QTest {
 template<>
@@ -114,11 +114,6 @@ char *toString(const Met &m)
                        .arg(m.takesClicks)
                        .arg(m.sounds.join(", "), m.messages.join(", "))
                        .toUtf8());
-}
-template<>
-char *toString(const GameRecord &record)
-{
-    return qstrdup(recordLine(record).replace('\t', " | ").constData());
 }
 } // namespace QTest
 

@@ -3,6 +3,7 @@
 #include "bad_pictures.h"
 #include "core/stats/stats_file.h"
 #include "core/stats/stats_summary.h"
+#include "game_records.h"
 
 #include <thread>
 
@@ -20,14 +21,6 @@ GameRecord game(int clicks, bool won, std::optional<int> fewest = std::nullopt)
     return record;
 }
 } // namespace
-
-namespace QTest {
-template<>
-char *toString(const GameRecord &record)
-{
-    return qstrdup(recordLine(record).replace('\t', " | ").constData());
-}
-} // namespace QTest
 
 class TestStats : public QObject
 {
