@@ -42,7 +42,6 @@ void GameSession::Form_Load()
         *m_scores = file.load();
     else
         CreateScoreFile();
-    refreshStatistics();
 }
 
 void GameSession::startGame(const GameSetup &setup)

@@ -1,7 +1,9 @@
 // Counts, bests and medians over one board's games.
 #include "core/stats/stats_summary.h"
 
+#include <QMap>
 #include <algorithm>
+#include <tuple>
 
 namespace {
 std::optional<double> median(QList<double> values)
@@ -57,18 +59,13 @@ BoardSummary summarize(const QList<GameRecord> &records, const QString &board)
 
 QStringList boardsPlayed(const QList<GameRecord> &records)
 {
-    QList<GameRecord> kinds;
-    for (const GameRecord &record : records)
-        if (std::none_of(kinds.begin(), kinds.end(),
-                         [&](const GameRecord &k) { return k.board() == record.board(); }))
-            kinds << record;
-    std::sort(kinds.begin(), kinds.end(), [](const GameRecord &a, const GameRecord &b) {
-        const bool aNumbers = a.picture == QLatin1String("Numbers");
-        const bool bNumbers = b.picture == QLatin1String("Numbers");
-        return std::tie(a.size, bNumbers, a.picture) < std::tie(b.size, aNumbers, b.picture);
-    });
-    QStringList boards;
-    for (const GameRecord &kind : kinds)
-        boards << kind.board();
-    return boards;
+    // Ordered by size, then numbers before pictures, then the picture's name.
+    QMap<std::tuple<int, bool, QString>, QString> boards;
+    for (const GameRecord &record : records) {
+        const std::tuple key(record.size, record.picture != QLatin1String("Numbers"),
+                             record.picture);
+        if (!boards.contains(key))
+            boards.insert(key, record.board());
+    }
+    return boards.values();
 }
