@@ -324,32 +324,24 @@ private slots:
     {
         QTest::addColumn<QString>("inputs");
         QTest::addColumn<QList<GameRecord>>("recorded");
-        const auto game = [](int clicks, int seconds, bool won) {
-            GameRecord record;
-            record.started = QDateTime(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC);
-            record.clicks = clicks;
-            record.playedMs = 1000 * seconds;
-            record.won = won;
-            return record;
-        };
-        GameRecord hinted = game(1, 0, true), undone = game(2, 5, false),
-                   leftAt3 = game(1, 0, false);
+        GameRecord hinted = gameRecord(1, 0, true), undone = gameRecord(2, 5, false),
+                   leftAt3 = gameRecord(1, 0, false);
         hinted.hint = true;
         undone.undo = true;
         leftAt3.started = leftAt3.started.addSecs(10);
         QTest::newRow("nothing before New Game") << "3,3 T10" << QList<GameRecord>{};
-        QTest::newRow("won") << "NewGame T30 3,3" << QList{game(1, 30, true)};
+        QTest::newRow("won") << "NewGame T30 3,3" << QList{gameRecord(1, 30, true)};
         QTest::newRow("won with a hint") << "NewGame H 3,3" << QList{hinted};
         QTest::newRow("left by New Game, after an undo")
             << "NewGame 0,0 T5 U NewGame" << QList{undone};
         QTest::newRow("left by a new set-up") << "T10 NewGame 0,0 Set3" << QList{leftAt3};
         QTest::newRow("left by a picture set-up, as the game it was")
-            << "NewGame 0,0 Cow" << QList{game(1, 0, false)};
+            << "NewGame 0,0 Cow" << QList{gameRecord(1, 0, false)};
         QTest::newRow("not by a set-up with no game") << "Set3 Set5" << QList<GameRecord>{};
         QTest::newRow("left alone, two minutes count")
-            << "NewGame T50 Right T300 Left 3,3" << QList{game(3, 170, true)};
+            << "NewGame T50 Right T300 Left 3,3" << QList{gameRecord(3, 170, true)};
         QTest::newRow("only while the window is in use")
-            << "NewGame T10 Away T100 Back T5 3,3" << QList{game(1, 15, true)};
+            << "NewGame T10 Away T100 Back T5 3,3" << QList{gameRecord(1, 15, true)};
     }
     // A game goes into the statistics file when it is won or left.
     void recordedGames()

@@ -9,17 +9,6 @@
 
 namespace {
 const QByteArray Line = "2026-12-07T10:00:00.000Z\t4x4\tNumbers\t40\t83.250\twon\t-\tundo\t31";
-
-GameRecord game(int clicks, bool won, std::optional<int> fewest = std::nullopt)
-{
-    GameRecord record;
-    record.started = QDateTime(QDate(2026, 12, 7), QTime(10, 0), Qt::UTC).addSecs(clicks);
-    record.clicks = clicks;
-    record.playedMs = 1000LL * clicks;
-    record.won = won;
-    record.fewest = fewest;
-    return record;
-}
 } // namespace
 
 class TestStats : public QObject
@@ -72,7 +61,7 @@ private slots:
         const QByteArray other = QByteArray(Line).replace("Numbers", "Cow");
         const QByteArray before = "# notes of my own\n" + Line + "\nnot a game\n" + other;
         writeFile(file.path(), before);
-        const GameRecord added = game(10, true);
+        const GameRecord added = gameRecord(10, 10, true);
         QCOMPARE(file.save({added})->size(), 3);
         QCOMPARE(file.save({added})->size(), 3); // a game saved again is not doubled
         QCOMPARE(fileBytes(file.path()), before + '\n' + recordLine(added) + '\n');
@@ -117,7 +106,7 @@ private slots:
             QSKIP("this process can read a file without read permission");
         const QByteArray before = fileBytes(kind == "folder is a file" ? folder : file.path());
         const auto saved = withFileSizeLimit(kind == "full" ? 0 : RLIM_INFINITY,
-                                             [&] { return file.save({game(9, true)}); });
+                                             [&] { return file.save({gameRecord(9, 9, true)}); });
         QVERIFY(!saved);
         QCOMPARE(fileBytes(kind == "folder is a file" ? folder : file.path()), before);
         QCOMPARE(file.load().size(),
@@ -131,7 +120,7 @@ private slots:
         const StatsFile file(dir.path());
         const auto play = [&file](int first) {
             for (int i = first; i < 60; i += 2)
-                file.save({game(i, true)});
+                file.save({gameRecord(i, i, true)});
         };
         std::thread a(play, 0), b(play, 1);
         a.join();
@@ -147,9 +136,10 @@ private slots:
 
     void summary()
     {
-        QList<GameRecord> records{game(30, true, 20), game(12, false), game(20, true, 20),
-                                  game(45, true), game(25, true, 21)};
-        GameRecord cow = game(5, true);
+        QList<GameRecord> records{gameRecord(30, 30, true, 20), gameRecord(12, 12, false),
+                                  gameRecord(20, 20, true, 20), gameRecord(45, 45, true),
+                                  gameRecord(25, 25, true, 21)};
+        GameRecord cow = gameRecord(5, 5, true);
         cow.picture = QStringLiteral("Cow");
         records << cow;
         const BoardSummary s = summarize(records, QStringLiteral("4x4 Numbers"));
@@ -164,7 +154,7 @@ private slots:
         QCOMPARE(s.overFewest, (QList<bool>{true, true, false, true}));
         QCOMPARE(boardsPlayed(records), (QStringList{"4x4 Numbers", "4x4 Cow"}));
         for (int i = 0; i < 60; ++i)
-            records << game(100 + i, true);
+            records << gameRecord(100 + i, 100 + i, true);
         const BoardSummary many = summarize(records, QStringLiteral("4x4 Numbers"));
         QCOMPARE(many.trend.size(), TrendGames);
         QCOMPARE(many.trend.last(), 159);
