@@ -43,15 +43,6 @@ private slots:
         QCOMPARE(readRecords(text).size(), records);
     }
 
-    void aGameReadsBackAsWritten()
-    {
-        const GameRecord record = *parseRecordLine(Line);
-        QCOMPARE(recordLine(record), Line);
-        QCOMPARE(record.board(), QStringLiteral("4x4 Numbers"));
-        QCOMPARE(record.playedMs, 83250);
-        QCOMPARE(record.fewest, std::optional<int>(31));
-    }
-
     // Lines it cannot read stay as they stand; a reset takes out only its board's games. A new
     // file starts with the heading that names the columns.
     void neverMadeWorse()
