@@ -5,9 +5,11 @@ set -euo pipefail
 
 build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libfluidsynth-dev
             libsndfile1-dev timgm6mb-soundfont fonts-dejavu-core)
-run_pkgs=()
-# clang-format: scripts/test.sh checks the layout with Debian 12's clang-format 14.
-test_pkgs=(desktop-file-utils appstream dpkg-dev file util-linux clang-format)
+# Qt's Wayland plugin: the game runs as a native client on Wayland desktops, not through XWayland.
+run_pkgs=(qt6-wayland)
+# clang-format: scripts/test.sh checks the layout with Debian 12's clang-format 14. weston: the
+# window tests run again under its headless compositor (scripts/under_weston.sh).
+test_pkgs=(desktop-file-utils appstream dpkg-dev file util-linux clang-format weston)
 # The benchmarks only: a private sound server with a null sink, and an X server without a screen.
 bench_pkgs=(pulseaudio pulseaudio-utils xvfb)
 # Only scripts/fuzz.sh needs clang; its runtime package holds libFuzzer and the sanitizers.

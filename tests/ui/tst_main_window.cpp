@@ -48,6 +48,10 @@ private slots:
     void shortcutsUndoAndTheKeptGame()
     {
         App g;
+        // Wayland matches a shortcut through the keyboard of the compositor's seat, and the
+        // headless compositor the tests run under has none.
+        if (QGuiApplication::platformName() == "wayland")
+            QSKIP("no keyboard on this compositor's seat to match shortcuts through");
         const auto key = [&g](int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
             QTest::keyClick(g.w.get(), Qt::Key(key), modifiers);
         };
@@ -129,8 +133,10 @@ private slots:
         Form2 *box = g.w->pictureBox();
         QVERIFY(box && QTest::qWaitForWindowExposed(box));
         QCOMPARE(box->Image1()->picture().image, gradient(253));
-        QCOMPARE(box->pos().y(), g.w->frameGeometry().top());
-        QVERIFY(box->pos().x() > g.w->frameGeometry().right());
+        if (QGuiApplication::platformName() != "wayland") { // where a program places its windows
+            QCOMPARE(box->pos().y(), g.w->frameGeometry().top());
+            QVERIFY(box->pos().x() > g.w->frameGeometry().right());
+        }
         // Small, large, medium in that order of size; the picture fills the box at each.
         const QSize small = box->outerSizeTwips();
         box->findChild<QAction *>(QStringLiteral("LargeSize"))->trigger();
