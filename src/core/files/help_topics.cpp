@@ -1,6 +1,7 @@
 // Reading the contents and the keyword index out of a help page.
 #include "core/files/help_topics.h"
 
+#include <QCollator>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 #include <algorithm>
@@ -43,6 +44,18 @@ QList<HelpTopic> readContents(const QString &html)
     return contents;
 }
 
+// The collation of the page's own language (its html element's lang), so that a translated index
+// reads in that language's order: "Über" under U in German, not after Z.
+QCollator collationOf(const QString &html)
+{
+    static const QRegularExpression lang(
+        QStringLiteral(R"(<html\b[^>]*\blang\s*=\s*["']([^"']+)["'])"), Options);
+    const auto m = lang.match(html);
+    QCollator collator(m.hasMatch() ? QLocale(m.captured(1)) : QLocale::c());
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
 QList<HelpTopic> readIndex(const QString &html)
 {
     static const QRegularExpression list(
@@ -59,9 +72,11 @@ QList<HelpTopic> readIndex(const QString &html)
                 index.append({keyword, m.captured(1)});
         }
     }
-    std::stable_sort(index.begin(), index.end(), [](const HelpTopic &a, const HelpTopic &b) {
-        return a.title.compare(b.title, Qt::CaseInsensitive) < 0;
-    });
+    const QCollator collator = collationOf(html);
+    std::stable_sort(index.begin(), index.end(),
+                     [&collator](const HelpTopic &a, const HelpTopic &b) {
+                         return collator.compare(a.title, b.title) < 0;
+                     });
     return index;
 }
 } // namespace
