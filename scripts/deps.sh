@@ -3,9 +3,11 @@
 # Usage: scripts/deps.sh [build|run|test|bench|fuzz]
 set -euo pipefail
 
+# qt6-l10n-tools: lupdate and lrelease turn translations/*.ts into the .qm files shipped beside the
+# program; qt6-translations-l10n: Qt's own texts (standard buttons) in the player's language.
 build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libfluidsynth-dev
-            libsndfile1-dev timgm6mb-soundfont fonts-dejavu-core)
-run_pkgs=()
+            libsndfile1-dev timgm6mb-soundfont fonts-dejavu-core qt6-l10n-tools)
+run_pkgs=(qt6-translations-l10n)
 # clang-format: scripts/test.sh checks the layout with Debian 12's clang-format 14.
 test_pkgs=(desktop-file-utils appstream dpkg-dev file util-linux clang-format)
 # The benchmarks only: a private sound server with a null sink, and an X server without a screen.
