@@ -4,9 +4,10 @@
 set -euo pipefail
 
 # qt6-l10n-tools: lupdate and lrelease turn translations/*.ts into the .qm files shipped beside the
-# program; qt6-translations-l10n: Qt's own texts (standard buttons) in the player's language.
+# program; qt6-tools-dev holds their CMake package (LinguistTools). qt6-translations-l10n: Qt's
+# own texts (standard buttons) in the player's language.
 build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libfluidsynth-dev
-            libsndfile1-dev timgm6mb-soundfont fonts-dejavu-core qt6-l10n-tools)
+            libsndfile1-dev timgm6mb-soundfont fonts-dejavu-core qt6-l10n-tools qt6-tools-dev)
 run_pkgs=(qt6-translations-l10n)
 # clang-format: scripts/test.sh checks the layout with Debian 12's clang-format 14.
 test_pkgs=(desktop-file-utils appstream dpkg-dev file util-linux clang-format)

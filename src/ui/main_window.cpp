@@ -18,7 +18,8 @@ Form1::Form1(const Platform &platform, QWidget *parent) : QMainWindow(parent), m
 {
     setObjectName(QStringLiteral("Form1"));
     // The caption is the product name and one space, as players have always seen it.
-    setWindowTitle(QStringLiteral("Tessary "));
+    //: The main window's title: the program's name and one space; keep the name
+    setWindowTitle(tr("Tessary "));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(pal);
