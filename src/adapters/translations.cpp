@@ -8,13 +8,10 @@
 namespace {
 const QString GamePrefix = QStringLiteral("tessary_");
 
-// "de_DE.UTF-8@euro" -> "de_DE"; "C.UTF-8" -> "en".
+// "de_DE.UTF-8@euro" -> "de_DE", "en@quot" -> "en".
 QString languageName(const QString &setting)
 {
-    QString name = setting.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
-    name.replace(QLatin1Char('-'), QLatin1Char('_'));
-    return name == QLatin1String("C") || name == QLatin1String("POSIX") ? QStringLiteral("en")
-                                                                        : name;
+    return setting.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
 }
 
 bool isEnglish(const QString &name)
@@ -47,12 +44,9 @@ Translations::Translations(const QString &programFolder, const QStringList &want
     for (const QString &name : wanted) {
         if (isEnglish(name))
             return;
-        // Only a plain language name can make a file name in the program's folder.
-        if (name.contains(QLatin1Char('/')))
-            continue;
         auto game = std::make_unique<QTranslator>();
         // load() falls back from "de_DE" to "de" by itself.
-        if (!game->load(GamePrefix + name, programFolder) || game->isEmpty())
+        if (!game->load(GamePrefix + name, programFolder))
             continue;
         m_language = QFileInfo(game->filePath()).completeBaseName().mid(GamePrefix.size());
         auto qt = std::make_unique<QTranslator>();

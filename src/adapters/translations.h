@@ -10,7 +10,7 @@
 // Installs, for its lifetime, the game's translation (tessary_<language>.qm in the program's
 // folder) and Qt's own (qtbase_<language>.qm) for the first of the wanted languages that is English
 // or has a translation. English, or no translation at all, installs nothing: the texts are then
-// the game's own, byte for byte.
+// the game's own, byte for byte. A name that is no language finds no file and is passed over.
 class Translations
 {
 public:
@@ -25,7 +25,8 @@ public:
     QString language() const { return m_language; }
 
     // The desktop's languages, most wanted first: the entries of LANGUAGE, then the first of
-    // LC_ALL, LC_MESSAGES and LANG that is set, as "de_DE"; "C" and "POSIX" read as English.
+    // LC_ALL, LC_MESSAGES and LANG that is set, as "de_DE". "C" has no translation, so it ends in
+    // English.
     static QStringList desktopLanguages();
 
 private:

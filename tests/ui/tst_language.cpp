@@ -34,7 +34,7 @@ private slots:
         row("Japanese from LC_ALL, before LANG; no Japanese help", {"", "ja_JP.UTF-8", "de_DE"},
             {"ファイル(&F)", "1 クリック", "この盤面の新記録です！", "最高記録", "キャンセル",
              "tessaryhelp.html"});
-        row("English first in LANGUAGE, before German", {"en_GB:de", "", "de_DE.UTF-8"}, english);
+        row("English first in LANGUAGE, before German", {"en@quot:de", "", "de_DE.UTF-8"}, english);
         row("no translation, a path, an empty entry, then C: English",
             {"sv:../../de::", "", "C.UTF-8"}, english);
     }
