@@ -4,7 +4,8 @@
 # Usage: scripts/translations.sh           updates every .ts file in place
 #        scripts/translations.sh --check   changes nothing; fails when a .ts file is not up to date
 #                                          with the code, lupdate has a warning, an entry is
-#                                          unfinished, or a text the player sees is not marked
+#                                          unfinished, a text the player sees is not marked, or a
+#                                          translated help page lacks an anchor of the English one
 # No line numbers in the files (-locations none): moving code must not change what the
 # translators work on, nor fail the check.
 set -euo pipefail
@@ -51,6 +52,16 @@ for ts in "${ts_files[@]}"; do
   unfinished="$(grep -c 'type="unfinished"' "$ts" || true)"
   if [ "$unfinished" -gt 0 ]; then
     echo "translations: $ts has $unfinished unfinished entries" >&2
+    failed=1
+  fi
+done
+
+# A translated help page is found by the anchors of the English one: it must have the same.
+anchors() { grep -oE '\b(id|name)="[^"]+"' "$1" | sort -u; }
+for page in media/tessaryhelp_*.html; do
+  [ -e "$page" ] || continue
+  if ! diff <(anchors media/tessaryhelp.html) <(anchors "$page") >&2; then
+    echo "translations: $page has other anchors than media/tessaryhelp.html (above)" >&2
     failed=1
   fi
 done
