@@ -3,10 +3,13 @@
 # Usage: scripts/deps.sh [build|run|test|bench|fuzz]
 set -euo pipefail
 
+# qt6-l10n-tools: lupdate and lrelease turn translations/*.ts into the .qm files shipped beside the
+# program; qt6-tools-dev holds their CMake package (LinguistTools). qt6-translations-l10n: Qt's
+# own texts (standard buttons) in the player's language.
 build_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-multimedia-dev libfluidsynth-dev
-            libsndfile1-dev timgm6mb-soundfont fonts-dejavu-core)
+            libsndfile1-dev timgm6mb-soundfont fonts-dejavu-core qt6-l10n-tools qt6-tools-dev)
 # Qt's Wayland plugin: the game runs as a native client on Wayland desktops, not through XWayland.
-run_pkgs=(qt6-wayland)
+run_pkgs=(qt6-wayland qt6-translations-l10n)
 # clang-format: scripts/test.sh checks the layout with Debian 12's clang-format 14. weston: the
 # window tests run again under its headless compositor (scripts/under_weston.sh).
 test_pkgs=(desktop-file-utils appstream dpkg-dev file util-linux clang-format weston)

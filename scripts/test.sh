@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Checks the layout (scripts/format.sh --check) and the layers of src/ (scripts/check_layers.sh),
 # builds Tessary and runs every test, headless and silent, then builds the same suite with
-# AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/ and runs it again.
+# AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/ and runs it again. The
+# translations are checked too (scripts/translations.sh --check): a text not marked for
+# translation, a .ts file behind the code or an unfinished entry fails the command at the end,
+# after the tests have run.
 # Usage: scripts/test.sh [both | --plain | --sanitize]   (default: both; CI runs the default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,6 +17,8 @@ scripts/deps.sh test
 # Layout and layering first: both take seconds, the builds take minutes.
 scripts/format.sh --check
 scripts/check_layers.sh
+translations=0
+scripts/translations.sh --check || translations=$?
 export QT_QPA_PLATFORM=offscreen
 
 if [ "$mode" != --sanitize ]; then
@@ -30,4 +35,9 @@ if [ "$mode" != --plain ]; then
   export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
   export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
   ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
+fi
+
+if [ "$translations" -ne 0 ]; then
+  echo "test: the translations are not complete (scripts/translations.sh --check, above)" >&2
+  exit 1
 fi

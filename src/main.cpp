@@ -5,6 +5,7 @@
 #include "adapters/system_clock.h"
 #include "adapters/system_random.h"
 #include "adapters/termination_signal.h"
+#include "adapters/translations.h"
 #include "adapters/windows_off.h"
 #include "audio/audio_music_device.h"
 #include "audio/audio_output.h"
@@ -41,6 +42,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessary"));
     QApplication::setOrganizationName(QStringLiteral("Orvane.Works"));
+    // Before the first window, so that every text is made in the player's language.
+    const Translations translations(executableFolder());
 
     SystemRandom random;
     IniSettingsStore settings;
@@ -53,6 +56,7 @@ int main(int argc, char *argv[])
     SystemClock clock;
     Platform platform{executableFolder(), random, settings, waves, music,
                       messages,           help,   program,  clock};
+    platform.language = translations.language();
 
     std::unique_ptr<Form1> mainWindow;
     auto *splash = new frmSplash([&] { mainWindow = StartProgram(platform); });

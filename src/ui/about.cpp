@@ -42,16 +42,18 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent, DialogFlags)
     m_lblVersion = namedLabel(this, "lblVersion");
     auto *credit = namedLabel(
         this, "Label1",
-        QStringLiteral("Music: \u201cFall Morning\u201d, composed for Tessary by Orvane.Works"));
+        //: "Fall Morning" is the tune's title: translate it as a title, with the language's quotes
+        tr("Music: \u201c" // lupdate reads on past four hex digits: "Fa" would join the escape
+           "Fall Morning\u201d, composed for Tessary by Orvane.Works"));
     credit->setWordWrap(true);
-    auto *notices =
-        namedLabel(this, "Label3",
-                   QStringLiteral("Copyright \u00a9 2026 Orvane.Works. All rights reserved.\n\n"
+    auto *notices = namedLabel(this, "Label3",
+                               tr("Copyright \u00a9 2026 Orvane.Works. All rights reserved.\n\n"
                                   "Warning: this program is protected by copyright law. Copying or "
                                   "passing it on, in whole or in part, without the permission of "
                                   "Orvane.Works is not allowed."));
     notices->setWordWrap(true);
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    //: Button
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
@@ -81,8 +83,9 @@ void frmAbout::layOut(QWidget *image, QWidget *credit, QWidget *notices, QWidget
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + ProgramTitle);
-    m_lblVersion->setText(VersionText);
+    //: The title of Help > About Tessary; %1 is the program's name
+    setWindowTitle(tr("About %1").arg(ProgramTitle));
+    m_lblVersion->setText(versionText());
     m_lblTitle->setText(ProgramTitle);
 }
 

@@ -18,7 +18,8 @@
 AboutMusicFrm::AboutMusicFrm(QWidget *parent) : QDialog(parent, DialogFlags)
 {
     setObjectName(QStringLiteral("AboutMusicFrm"));
-    setWindowTitle(QStringLiteral("The Music"));
+    //: The window of Help > About The Music
+    setWindowTitle(tr("The Music"));
     setWindowModality(Qt::ApplicationModal);
 
     auto *frame = new QGroupBox(this);
@@ -28,13 +29,13 @@ AboutMusicFrm::AboutMusicFrm(QWidget *parent) : QDialog(parent, DialogFlags)
     image->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     auto *credit = namedLabel(
         frame, "label1",
-        QStringLiteral("The tune is \u201cFall Morning\u201d, a waltz in G major for flute, "
-                       "nylon-string guitar, strings and bass, composed for Tessary by "
-                       "Orvane.Works."));
+        //: "Fall Morning" is the tune's title: translate it as a title, with the language's quotes
+        tr("The tune is \u201c" // apart, as in About: lupdate reads "Fa" into the escape
+           "Fall Morning\u201d, a waltz in G major for flute, "
+           "nylon-string guitar, strings and bass, composed for Tessary by Orvane.Works."));
     credit->setWordWrap(true);
     auto *invitation =
-        namedLabel(frame, "Label2",
-                   QStringLiteral("To hear more of Orvane.Works' music, visit its web page:"));
+        namedLabel(frame, "Label2", tr("To hear more of Orvane.Works' music, visit its web page:"));
     invitation->setWordWrap(true);
     auto *address = new QLineEdit(MusicPageAddress, frame);
     address->setObjectName(QStringLiteral("Text1"));
@@ -48,7 +49,8 @@ AboutMusicFrm::AboutMusicFrm(QWidget *parent) : QDialog(parent, DialogFlags)
     grid->addWidget(invitation, 1, 1);
     grid->addWidget(address, 2, 1);
 
-    auto *close = new QPushButton(QStringLiteral("&Close"), this);
+    //: Button; & marks the mnemonic letter
+    auto *close = new QPushButton(tr("&Close"), this);
     close->setObjectName(QStringLiteral("Command1"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &AboutMusicFrm::Command1_Click);

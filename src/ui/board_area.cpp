@@ -97,7 +97,8 @@ void BoardArea::flashHint(Cell cell)
     endHint();
     m_hinted = cellView(cell.row, cell.col);
     m_hinted->setHinted(true);
-    m_hinted->setAccessibleDescription(QStringLiteral("Hint: click this tile"));
+    //: What a screen reader says of the tile the hint (H key) raises: the one to click next
+    m_hinted->setAccessibleDescription(tr("Hint: click this tile"));
     if (!m_hintTimer) {
         m_hintTimer = new QTimer(this);
         m_hintTimer->setSingleShot(true);

@@ -23,7 +23,7 @@
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Tessary Help"));
+    setWindowTitle(tr("Tessary Help"));
 
     m_contents = new QListWidget;
     m_contents->setObjectName(QStringLiteral("HelpContents"));
@@ -44,8 +44,10 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("HelpTabs"));
-    m_tabs->addTab(m_contents, QStringLiteral("&Contents"));
-    m_tabs->addTab(buildIndexTab(), QStringLiteral("&Index"));
+    //: A tab of the help window: the list of topics; & marks the mnemonic letter
+    m_tabs->addTab(m_contents, tr("&Contents"));
+    //: A tab of the help window: the keyword index; & marks the mnemonic letter
+    m_tabs->addTab(buildIndexTab(), tr("&Index"));
 
     m_page = new QTextBrowser;
     m_page->setObjectName(QStringLiteral("HelpPage"));
@@ -69,14 +71,16 @@ QWidget *HelpWindow::buildIndexTab()
 {
     auto *tab = new QWidget;
     auto *prompt =
-        new QLabel(QStringLiteral("&Type the first letters of the word you are looking for:"));
+        //: & marks the mnemonic letter, unique in the help window with Contents, Index, Display
+        new QLabel(tr("&Type the first letters of the word you are looking for:"));
     prompt->setWordWrap(true);
     m_indexEdit = new QLineEdit;
     m_indexEdit->setObjectName(QStringLiteral("HelpIndexEdit"));
     prompt->setBuddy(m_indexEdit);
     m_index = new QListWidget;
     m_index->setObjectName(QStringLiteral("HelpIndex"));
-    auto *display = new QPushButton(QStringLiteral("&Display"));
+    //: Button: shows the topic of the keyword chosen in the index; & marks the mnemonic letter
+    auto *display = new QPushButton(tr("&Display"));
     display->setObjectName(QStringLiteral("HelpIndexDisplay"));
 
     connect(m_indexEdit, &QLineEdit::textEdited, this, &HelpWindow::findKeyword);
@@ -145,9 +149,10 @@ void HelpWindow::showNotFound(const QString &helpFile)
     fillLists({});
     m_page->clearHistory();
     m_page->setHtml(
-        QStringLiteral("<h2>Help not found</h2>"
-                       "<p>The help file <code>%1</code> was not found.</p>"
-                       "<p>The game is not affected: close this window and go on playing.</p>")
+        //: HTML shown in the help window when its page is missing; %1 the file's path
+        tr("<h2>Help not found</h2>"
+           "<p>The help file <code>%1</code> was not found.</p>"
+           "<p>The game is not affected: close this window and go on playing.</p>")
             .arg(helpFile.toHtmlEscaped()));
 }
 

@@ -18,7 +18,8 @@ Form1::Form1(const Platform &platform, QWidget *parent) : QMainWindow(parent), m
 {
     setObjectName(QStringLiteral("Form1"));
     // The caption is the product name and one space, as players have always seen it.
-    setWindowTitle(QStringLiteral("Tessary "));
+    //: The main window's title: the program's name and one space; keep the name
+    setWindowTitle(tr("Tessary "));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(pal);
@@ -33,7 +34,8 @@ Form1::Form1(const Platform &platform, QWidget *parent) : QMainWindow(parent), m
 
 namespace {
 // One row per menu, entry or separator, in menu order. A row with a caption and no handler is a
-// menu of its own; a row without a caption is a separator.
+// menu of its own; a row without a caption is a separator. Captions are translated when the menus
+// are built.
 struct MenuRow
 {
     const char *parent; // the menu it goes in; "" for the menu bar
@@ -45,38 +47,64 @@ struct MenuRow
 };
 
 const MenuRow MenuRows[] = {
-    {"", "FileMenu", "&File"},
-    {"FileMenu", "NewGame", "New Game", &Form1::NewGame_Click, false, "Ctrl+N"},
-    {"FileMenu", "UndoClick", "Undo Click", &Form1::UndoClick_Click, false, "Ctrl+Z"},
-    {"FileMenu", "RedoClick", "Redo Click", &Form1::RedoClick_Click, false, "Ctrl+Shift+Z; Ctrl+Y"},
+    //: The menu bar's first menu; & marks the mnemonic letter (Alt+F)
+    {"", "FileMenu", QT_TRANSLATE_NOOP("Form1", "&File")},
+    //: File menu: scrambles the board and starts counting clicks
+    {"FileMenu", "NewGame", QT_TRANSLATE_NOOP("Form1", "New Game"), &Form1::NewGame_Click, false,
+     "Ctrl+N"},
+    //: File menu: takes back the last click (a click slides a whole row or column)
+    {"FileMenu", "UndoClick", QT_TRANSLATE_NOOP("Form1", "Undo Click"), &Form1::UndoClick_Click,
+     false, "Ctrl+Z"},
+    //: File menu: makes the click taken back again
+    {"FileMenu", "RedoClick", QT_TRANSLATE_NOOP("Form1", "Redo Click"), &Form1::RedoClick_Click,
+     false, "Ctrl+Shift+Z; Ctrl+Y"},
     {"FileMenu", "b1", nullptr},
-    {"FileMenu", "prefs", "Preferences"},
-    {"prefs", "MusicMenu", "Music"},
-    {"MusicMenu", "MusicOn", "On", &Form1::MusicOn_Click, true},
-    {"MusicMenu", "MusicOff", "Off", &Form1::MusicOff_Click, true},
-    {"prefs", "SoundMenu", "Sound"},
-    {"SoundMenu", "SoundOn", "On", &Form1::SoundOn_Click, true},
-    {"SoundMenu", "SoundOff", "Off", &Form1::SoundOff_Click, true},
-    {"prefs", "StatusBar", "Status Bar"},
-    {"StatusBar", "BarOn", "On", &Form1::BarOn_Click, true},
-    {"StatusBar", "BarOff", "Off", &Form1::BarOff_Click, true},
+    //: File menu: a submenu holding Music, Sound and Status Bar
+    {"FileMenu", "prefs", QT_TRANSLATE_NOOP("Form1", "Preferences")},
+    //: Preferences submenu: the background tune, with On and Off below it
+    {"prefs", "MusicMenu", QT_TRANSLATE_NOOP("Form1", "Music")},
+    //: Checkable entry under Music, Sound and Status Bar: switched on
+    {"MusicMenu", "MusicOn", QT_TRANSLATE_NOOP("Form1", "On"), &Form1::MusicOn_Click, true},
+    //: Checkable entry under Music, Sound and Status Bar: switched off
+    {"MusicMenu", "MusicOff", QT_TRANSLATE_NOOP("Form1", "Off"), &Form1::MusicOff_Click, true},
+    //: Preferences submenu: the sound effects, with On and Off below it
+    {"prefs", "SoundMenu", QT_TRANSLATE_NOOP("Form1", "Sound")},
+    {"SoundMenu", "SoundOn", QT_TRANSLATE_NOOP("Form1", "On"), &Form1::SoundOn_Click, true},
+    {"SoundMenu", "SoundOff", QT_TRANSLATE_NOOP("Form1", "Off"), &Form1::SoundOff_Click, true},
+    //: Preferences submenu: shows or hides the status bar, with On and Off below it
+    {"prefs", "StatusBar", QT_TRANSLATE_NOOP("Form1", "Status Bar")},
+    {"StatusBar", "BarOn", QT_TRANSLATE_NOOP("Form1", "On"), &Form1::BarOn_Click, true},
+    {"StatusBar", "BarOff", QT_TRANSLATE_NOOP("Form1", "Off"), &Form1::BarOff_Click, true},
     {"FileMenu", "b3", nullptr},
-    {"FileMenu", "ShowPicBox", "Show Picture Box", &Form1::ShowPicBox_Click},
+    //: File menu: opens the Picture Box, a window with the goal picture of a picture game
+    {"FileMenu", "ShowPicBox", QT_TRANSLATE_NOOP("Form1", "Show Picture Box"),
+     &Form1::ShowPicBox_Click},
     {"FileMenu", "b9", nullptr},
-    {"FileMenu", "TopScores", "Top Scores", &Form1::TopScores_Click},
-    {"FileMenu", "Statistics", "Statistics", &Form1::Statistics_Click},
+    //: File menu: the fewest clicks per board, kept as records
+    {"FileMenu", "TopScores", QT_TRANSLATE_NOOP("Form1", "Top Scores"), &Form1::TopScores_Click},
+    //: File menu: the games played, won, best and median clicks and times
+    {"FileMenu", "Statistics", QT_TRANSLATE_NOOP("Form1", "Statistics"), &Form1::Statistics_Click},
     {"FileMenu", "b12", nullptr},
-    {"FileMenu", "ExitGame", "Exit", &Form1::ExitGame_Click, false, "Ctrl+Q"},
-    {"", "GameMenu", "&Game"},
-    {"GameMenu", "Numbers", "Numbers", &Form1::Numbers_Click, true},
+    //: File menu: ends the program
+    {"FileMenu", "ExitGame", QT_TRANSLATE_NOOP("Form1", "Exit"), &Form1::ExitGame_Click, false,
+     "Ctrl+Q"},
+    //: The menu bar's second menu, the kind of game; & marks the mnemonic letter (Alt+G)
+    {"", "GameMenu", QT_TRANSLATE_NOOP("Form1", "&Game")},
+    //: Game menu: opens Number Setup, a game with numbered tiles
+    {"GameMenu", "Numbers", QT_TRANSLATE_NOOP("Form1", "Numbers"), &Form1::Numbers_Click, true},
     {"GameMenu", "b5", nullptr},
-    {"GameMenu", "Pictures", "Pictures", &Form1::Pictures_Click, true},
-    {"", "HelpMenu", "&Help"},
-    {"HelpMenu", "HelpMe", "Help", &Form1::HelpMe_Click, false, "F1"},
+    //: Game menu: opens Picture Setup, a game with a picture cut into tiles
+    {"GameMenu", "Pictures", QT_TRANSLATE_NOOP("Form1", "Pictures"), &Form1::Pictures_Click, true},
+    //: The menu bar's last menu; & marks the mnemonic letter (Alt+H)
+    {"", "HelpMenu", QT_TRANSLATE_NOOP("Form1", "&Help")},
+    //: Help menu: opens the help window
+    {"HelpMenu", "HelpMe", QT_TRANSLATE_NOOP("Form1", "Help"), &Form1::HelpMe_Click, false, "F1"},
     {"HelpMenu", "b6", nullptr},
-    {"HelpMenu", "AboutMe", "About Tessary", &Form1::AboutMe_Click},
+    {"HelpMenu", "AboutMe", QT_TRANSLATE_NOOP("Form1", "About Tessary"), &Form1::AboutMe_Click},
     {"HelpMenu", "b7", nullptr},
-    {"HelpMenu", "AboutMusic", "About The Music", &Form1::AboutMusic_Click},
+    //: Help menu: about the background tune
+    {"HelpMenu", "AboutMusic", QT_TRANSLATE_NOOP("Form1", "About The Music"),
+     &Form1::AboutMusic_Click},
 };
 } // namespace
 
@@ -89,13 +117,13 @@ void Form1::buildMenus()
         if (!row.caption) {
             parent->addSeparator()->setObjectName(name);
         } else if (!row.handler) {
-            QMenu *menu = parent ? parent->addMenu(QString::fromLatin1(row.caption))
-                                 : menuBar()->addMenu(QString::fromLatin1(row.caption));
+            QMenu *menu =
+                parent ? parent->addMenu(tr(row.caption)) : menuBar()->addMenu(tr(row.caption));
             menu->setObjectName(name);
             menu->menuAction()->setObjectName(name);
             menus.insert(name, menu);
         } else {
-            QAction *action = parent->addAction(QString::fromLatin1(row.caption));
+            QAction *action = parent->addAction(tr(row.caption));
             action->setObjectName(name);
             action->setCheckable(row.checkable);
             action->setShortcuts(QKeySequence::listFromString(QLatin1String(row.keys)));
@@ -129,10 +157,12 @@ void Form1::buildStatusBar()
     m_statusBar1 = new QStatusBar(this);
     m_statusBar1->setObjectName(QStringLiteral("StatusBar1"));
     m_statusBar1->setSizeGripEnabled(false);
-    const char *initial[3] = {"3x3", "N/A", "# Clicks"};
+    //: The status bar's click panel before the first game; little room
+    const QString initial[3] = {boardSizeText(3), shownNameText(QString::fromLatin1(NoPictureName)),
+                                tr("# Clicks")};
     const int stretch[3] = {2, 2, 3};
     for (int i = 0; i < 3; ++i) {
-        m_panels[i] = new QLabel(QString::fromLatin1(initial[i]), m_statusBar1);
+        m_panels[i] = new QLabel(initial[i], m_statusBar1);
         m_panels[i]->setObjectName(QStringLiteral("Panel%1").arg(i + 1));
         m_panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         m_panels[i]->setAccessibleName(m_panels[i]->text());
@@ -140,6 +170,12 @@ void Form1::buildStatusBar()
         m_statusBar1->addWidget(m_panels[i], stretch[i]);
     }
     setStatusBar(m_statusBar1);
+}
+
+QString Form1::boardSizeText(int size)
+{
+    //: The status bar's board-size panel: 3x3 .. 7x7; little room
+    return tr("%1x%1").arg(size);
 }
 
 QAction *Form1::menuEntry(const QString &name) const

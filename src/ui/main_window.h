@@ -93,6 +93,7 @@ private:
     void connectSession();
     void setChecked(const QString &name, bool checked);
     void setPanelText(StatusPanel panel, const QString &text);
+    static QString boardSizeText(int size);
     template<typename Dialog>
     void openSetupDialog();
     void showGameInPlay();

@@ -9,7 +9,8 @@ void Form1::showFewestClicks()
 {
     const std::optional<int> fewest = m_session.fewestClicks();
     const QString text =
-        fewest ? QStringLiteral("Fewest clicks possible: %1").arg(*fewest) : QString();
+        //: Tooltip of the status bar's click panel: the fewest clicks that solve this scramble
+        fewest ? tr("Fewest clicks possible: %1").arg(*fewest) : QString();
     QLabel *panel = m_panels[static_cast<int>(StatusPanel::Clicks) - 1];
     panel->setToolTip(text);
     panel->setAccessibleDescription(text);

@@ -14,8 +14,9 @@ void Form1::connectSession()
     connect(&m_session, &GameSession::setUpChanged, this, &Form1::showSetUp);
     connect(&m_session, &GameSession::boardChanged, this, &Form1::showBoard);
     connect(&m_session, &GameSession::clicksChanged, this, [this] {
-        setPanelText(StatusPanel::Clicks,
-                     QString::number(m_session.ClickCount()) + QStringLiteral(" Clicks"));
+        //: The status bar's click panel: the slides of a row or column so far in this game.
+        //: English keeps "1 Clicks" as the game always has. Little room.
+        setPanelText(StatusPanel::Clicks, tr("%n Clicks", nullptr, m_session.ClickCount()));
     });
     connect(&m_session, &GameSession::newGameStarted, this, &Form1::showNewGame);
     connect(&m_session, &GameSession::fewestClicksChanged, this, &Form1::showFewestClicks);
@@ -37,8 +38,8 @@ void Form1::showSetUp()
     m_picture1->fitCells();
     m_extraHeightTwips = info.extraWindowHeight;
     setOuterSize(w.outerWidth, w.outerHeight);
-    setPanelText(StatusPanel::BoardSize, QString::fromLatin1(info.panelText));
-    setPanelText(StatusPanel::PictureName, setup.shownName);
+    setPanelText(StatusPanel::BoardSize, boardSizeText(setup.size));
+    showPictureName(setup.shownName);
     // An open Picture Box must not go on showing the picture of the game before.
     if (m_form2) {
         if (setup.picturesGame())

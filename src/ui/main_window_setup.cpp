@@ -8,7 +8,7 @@
 
 void Form1::showPictureName(const QString &name)
 {
-    setPanelText(StatusPanel::PictureName, name);
+    setPanelText(StatusPanel::PictureName, shownNameText(name));
 }
 
 // A dialog already open is brought forward; a closed one is made afresh.
@@ -55,7 +55,7 @@ void Form1::showGameInPlay()
         m_openSetups.cbegin(), m_openSetups.cend(),
         [](const QPointer<QDialog> &dialog) { return qobject_cast<SetUpFrm *>(dialog); });
     if (!previewing)
-        setPanelText(StatusPanel::PictureName, m_session.setup().shownName);
+        showPictureName(m_session.setup().shownName);
 }
 
 void Form1::Numbers_Click()

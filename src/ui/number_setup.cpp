@@ -13,28 +13,33 @@ Setupfrm2::Setupfrm2(GameSession &session, QWidget *parent)
     , m_session(session)
 {
     setObjectName(QStringLiteral("Setupfrm2"));
-    setWindowTitle(QStringLiteral("Number Setup"));
+    //: The dialog that sets up a numbers game; it has a fixed size and little room
+    setWindowTitle(tr("Number Setup"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setFixedSize(twipsToPixels(2445), twipsToPixels(3180));
     centreOnFirstShow(*this);
 
-    auto *frame = new QGroupBox(QStringLiteral("Board Size"), this);
+    //: A group of options 3x3 .. 7x7; little room
+    auto *frame = new QGroupBox(tr("Board Size"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     placeInTwips(*frame, 600, 120, 1215, 2295);
     for (int i = 0; i < 5; ++i) {
-        m_options[i] = new QRadioButton(QStringLiteral("%1x%1").arg(i + SmallestBoard), frame);
+        //: An option of board size: 3x3 .. 7x7
+        m_options[i] = new QRadioButton(tr("%1x%1").arg(i + SmallestBoard), frame);
         m_options[i]->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         placeInTwips(*m_options[i], 240, 360 + 360 * i, 735, 375);
     }
     m_options[1]->setChecked(true);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    //: Button; little room
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Command1"));
     placeInTwips(*ok, 120, 2640, 975, 375);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &Setupfrm2::Command1_Click);
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    //: Button; little room
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("Command2"));
     placeInTwips(*cancel, 1320, 2640, 975, 375);
     connect(cancel, &QPushButton::clicked, this, &Setupfrm2::Command2_Click);

@@ -16,21 +16,24 @@ Form2::Form2(QWidget *mainWindow)
                                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Picture Box"));
+    //: The window with the goal picture of a picture game
+    setWindowTitle(tr("Picture Box"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    QMenu *size = menuBar()->addMenu(QStringLiteral("&Size"));
+    //: The Picture Box's only menu; & marks the mnemonic letter
+    QMenu *size = menuBar()->addMenu(tr("&Size"));
     size->setObjectName(QStringLiteral("Size"));
     const struct
     {
         const char *name;
         const char *caption;
         void (Form2::*handler)();
-    } entries[] = {{"SmallSize", "Small", &Form2::SmallSize_Click},
-                   {"MediumSize", "Medium", &Form2::MediumSize_Click},
-                   {"LargeSize", "Large", &Form2::LargeSize_Click}};
+    } entries[] = {//: Size menu of the Picture Box: the picture's size
+                   {"SmallSize", QT_TR_NOOP("Small"), &Form2::SmallSize_Click},
+                   {"MediumSize", QT_TR_NOOP("Medium"), &Form2::MediumSize_Click},
+                   {"LargeSize", QT_TR_NOOP("Large"), &Form2::LargeSize_Click}};
     for (const auto &entry : entries) {
-        QAction *action = size->addAction(QString::fromLatin1(entry.caption));
+        QAction *action = size->addAction(tr(entry.caption));
         action->setObjectName(QString::fromLatin1(entry.name));
         connect(action, &QAction::triggered, this, entry.handler);
     }
@@ -57,7 +60,8 @@ void Form2::Form_Load(QWidget *mainWindow)
 
 void Form2::setPicture(const QImage &picture)
 {
-    m_image1->setPicture(Picture{picture, QStringLiteral("Goal picture")});
+    //: What a screen reader says for the picture in the Picture Box
+    m_image1->setPicture(Picture{picture, tr("Goal picture")});
 }
 
 void Form2::SmallSize_Click()

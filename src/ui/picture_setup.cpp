@@ -19,7 +19,8 @@ SetUpFrm::SetUpFrm(GameSession &session, QWidget *parent)
     , m_session(session)
 {
     setObjectName(QStringLiteral("SetUpFrm"));
-    setWindowTitle(QStringLiteral("Picture Setup"));
+    //: The dialog that sets up a picture game; it has a fixed size
+    setWindowTitle(tr("Picture Setup"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setFixedSize(twipsToPixels(7185), twipsToPixels(5400));
@@ -43,7 +44,8 @@ void SetUpFrm::connectChoice(QRadioButton *option, void (SetUpFrm::*handler)())
 
 void SetUpFrm::buildSizeFrame()
 {
-    auto *frame = new QGroupBox(QStringLiteral("Board Size"), this);
+    //: A group of options 3x3 .. 7x7; little room
+    auto *frame = new QGroupBox(tr("Board Size"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     placeInTwips(*frame, 120, 120, 1215, 2175);
     void (SetUpFrm::*const handlers[5])() = {&SetUpFrm::Option1_Click, &SetUpFrm::Option2_Click,
@@ -51,7 +53,8 @@ void SetUpFrm::buildSizeFrame()
                                              &SetUpFrm::Option5_Click};
     for (int i = 0; i < 5; ++i) {
         const int n = i + 3;
-        auto *option = new QRadioButton(QStringLiteral("%1x%1").arg(n), frame);
+        //: An option of board size: 3x3 .. 7x7
+        auto *option = new QRadioButton(tr("%1x%1").arg(n), frame);
         option->setObjectName(QStringLiteral("Option%1").arg(i + 1));
         placeInTwips(*option, 240, 240 + 360 * i, 735, 375);
         connectChoice(option, handlers[i]);
@@ -63,7 +66,8 @@ void SetUpFrm::buildSizeFrame()
 
 void SetUpFrm::buildPictureFrame()
 {
-    auto *frame = new QGroupBox(QStringLiteral("Skill Level"), this);
+    //: The group of the six stock pictures and Custom; little room
+    auto *frame = new QGroupBox(tr("Skill Level"), this);
     frame->setObjectName(QStringLiteral("Frame2"));
     placeInTwips(*frame, 1440, 120, 1575, 2175);
     void (SetUpFrm::*const handlers[6])() = {&SetUpFrm::Option6_Click,  &SetUpFrm::Option7_Click,
@@ -71,13 +75,14 @@ void SetUpFrm::buildPictureFrame()
                                              &SetUpFrm::Option10_Click, &SetUpFrm::Option12_Click};
     for (int i = 0; i < 6; ++i) {
         const StockOption &place = StockOptions[i];
-        auto *option = new QRadioButton(QString::fromLatin1(StockPictures[i].caption), frame);
+        auto *option =
+            new QRadioButton(shownNameText(QString::fromLatin1(StockPictures[i].caption)), frame);
         option->setObjectName(QString::fromLatin1(place.name));
         placeInTwips(*option, 240, place.top, place.width, 255);
         connectChoice(option, handlers[i]);
         m_stockOptions[i] = option;
     }
-    m_option11 = new QRadioButton(QStringLiteral("Custom"), frame);
+    m_option11 = new QRadioButton(shownNameText(QString::fromLatin1(CustomPictureName)), frame);
     m_option11->setObjectName(QStringLiteral("Option11"));
     placeInTwips(*m_option11, 240, 1800, 1095, 255);
     connectChoice(m_option11, &SetUpFrm::Option11_Click);
@@ -115,12 +120,17 @@ void SetUpFrm::buildButtons()
         const char *caption;
         int left, top, width;
         void (SetUpFrm::*handler)();
-    } buttons[] = {{"Command3", "Show Grid", 3240, 4320, 1695, &SetUpFrm::Command3_Click},
-                   {"Command4", "Hide grid", 5520, 4320, 1575, &SetUpFrm::Command4_Click},
-                   {"Command1", "Setup board", 3240, 4800, 1695, &SetUpFrm::Command1_Click},
-                   {"Command2", "Cancel", 5520, 4800, 1575, &SetUpFrm::Command2_Click}};
+    } buttons[] = {
+        //: Button: draws the lines where the picture will be cut into tiles; little room
+        {"Command3", QT_TR_NOOP("Show Grid"), 3240, 4320, 1695, &SetUpFrm::Command3_Click},
+        //: Button: takes the cutting lines away again; little room
+        {"Command4", QT_TR_NOOP("Hide grid"), 5520, 4320, 1575, &SetUpFrm::Command4_Click},
+        //: Button: starts a game on the picture shown; little room
+        {"Command1", QT_TR_NOOP("Setup board"), 3240, 4800, 1695, &SetUpFrm::Command1_Click},
+        //: Button; little room
+        {"Command2", QT_TR_NOOP("Cancel"), 5520, 4800, 1575, &SetUpFrm::Command2_Click}};
     for (const auto &b : buttons) {
-        auto *button = new QPushButton(QString::fromLatin1(b.caption), this);
+        auto *button = new QPushButton(tr(b.caption), this);
         button->setObjectName(QString::fromLatin1(b.name));
         button->setAutoDefault(false);
         placeInTwips(*button, b.left, b.top, b.width, 375);
@@ -182,7 +192,8 @@ bool SetUpFrm::showPictureFile(const QString &path, const QString &shownName)
     const PictureFile picture = loadPictureFile(path, m_picture1->devicePictureSize());
     if (!picture.ok()) {
         m_session.platform().messages.show(
-            QStringLiteral("The picture \"%1\" cannot be shown. %2").arg(shownName, picture.error));
+            //: %1 the file's name, %2 why, a whole sentence
+            tr("The picture \"%1\" cannot be shown. %2").arg(shownName, picture.error));
         return false;
     }
     m_picture1->setAutoRedraw(true);

@@ -124,7 +124,7 @@ void SetUpFrm::Command1_Click()
 {
     const float ratio = float(PreviewSourceWidth) / float(PreviewSourceHeight);
     if (ratio != 1.0f) {
-        m_session.platform().messages.show(NotSquareMessage);
+        m_session.platform().messages.show(tr(NotSquareMessage));
         return;
     }
     int size = SmallestBoard;

@@ -1,7 +1,7 @@
 // Where the Picture Setup dialog puts its picture options, in twips, and its one message.
 #pragma once
 
-#include <QString>
+#include <QtGlobal>
 
 struct StockOption
 {
@@ -17,6 +17,7 @@ inline constexpr StockOption StockOptions[6] = {
 };
 
 // The wording is the game's own, spelling and all: players and the help text quote it.
-inline const QString NotSquareMessage =
-    QStringLiteral("The picture your atttempting to use is not scquare (e.g, 300x300 pixels). "
-                   "Resize the image and retry)");
+//: A message: the picture chosen is not square. The English keeps the game's own spelling.
+inline constexpr char NotSquareMessage[] =
+    QT_TRANSLATE_NOOP("SetUpFrm", "The picture your atttempting to use is not scquare (e.g, "
+                                  "300x300 pixels). Resize the image and retry)");

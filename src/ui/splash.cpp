@@ -4,6 +4,7 @@
 #include "core/imagery/logo.h"
 #include "ui/window_placement.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -20,6 +21,13 @@ QLabel *namedLabel(QWidget *parent, const char *name, const QString &text, qreal
     font.setBold(bold);
     label->setFont(font);
     return label;
+}
+
+QString versionText()
+{
+    //: Under the program's name in the splash window and About Tessary; %1 is like 1.3.0
+    return QCoreApplication::translate("frmSplash", "Version %1")
+        .arg(QStringLiteral(TESSARY_VERSION));
 }
 
 frmSplash::frmSplash(std::function<void()> startProgram, QWidget *parent)
@@ -48,11 +56,10 @@ frmSplash::frmSplash(std::function<void()> startProgram, QWidget *parent)
     grid->addWidget(m_lblVersion, 1, 1, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(namedLabel(frame, "lblCompany", QStringLiteral("Orvane.Works")), 2, 1,
                     Qt::AlignLeft | Qt::AlignBottom);
-    grid->addWidget(
-        namedLabel(frame, "lblCopyright",
-                   QStringLiteral("Copyright \u00a9 2026 Orvane.Works. All rights reserved."),
-                   0.85),
-        3, 0, 1, 2, Qt::AlignCenter);
+    grid->addWidget(namedLabel(frame, "lblCopyright",
+                               tr("Copyright \u00a9 2026 Orvane.Works. All rights reserved."),
+                               0.85),
+                    3, 0, 1, 2, Qt::AlignCenter);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -64,7 +71,7 @@ frmSplash::frmSplash(std::function<void()> startProgram, QWidget *parent)
 
 void frmSplash::Form_Load()
 {
-    m_lblVersion->setText(VersionText);
+    m_lblVersion->setText(versionText());
     m_lblProductName->setText(ProgramTitle);
     m_timer1->start();
 }

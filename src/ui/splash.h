@@ -8,8 +8,9 @@ class QLabel;
 class QTimer;
 
 inline const QString ProgramTitle = QStringLiteral("Tessary");
-// The version comes from the build, which takes it from the project's one declaration.
-inline const QString VersionText = QStringLiteral("Version " TESSARY_VERSION);
+// "Version 1.3.0": the version comes from the build, which takes it from the project's one
+// declaration.
+QString versionText();
 
 // A label named for the tests and tools that find it; `scale` sizes its font from the default.
 QLabel *namedLabel(QWidget *parent, const char *name, const QString &text = {}, qreal scale = 1.0,

@@ -2,6 +2,7 @@
 // chart of the last won games.
 #include "ui/statistics_dialog.h"
 
+#include "core/board/game_setup.h"
 #include "core/platform/message_boxes.h"
 #include "core/session/game_session.h"
 #include "ui/window_placement.h"
@@ -22,15 +23,21 @@ struct Row
     const char *name;
     const char *caption;
 };
+// A click slides a whole row or column; "the fewest" is the fewest clicks that solve a scramble.
 const Row Rows[] = {
-    {"GamesPlayed", "Games played"},
-    {"GamesWon", "Games won"},
-    {"BestClicks", "Best clicks"},
-    {"MedianClicks", "Median clicks"},
-    {"BestTime", "Best time"},
-    {"MedianTime", "Median time"},
-    {"FewestShare", "Solved in the fewest clicks possible"},
-    {"MedianOverFewest", "Median clicks over the fewest possible"},
+    //: A caption in the Statistics window, followed by a colon and a value
+    {"GamesPlayed", QT_TRANSLATE_NOOP("StatisticsFrm", "Games played")},
+    {"GamesWon", QT_TRANSLATE_NOOP("StatisticsFrm", "Games won")},
+    {"BestClicks", QT_TRANSLATE_NOOP("StatisticsFrm", "Best clicks")},
+    {"MedianClicks", QT_TRANSLATE_NOOP("StatisticsFrm", "Median clicks")},
+    //: The shortest playing time of a won game
+    {"BestTime", QT_TRANSLATE_NOOP("StatisticsFrm", "Best time")},
+    {"MedianTime", QT_TRANSLATE_NOOP("StatisticsFrm", "Median time")},
+    //: The share of won games solved in the fewest clicks possible, a percentage
+    {"FewestShare", QT_TRANSLATE_NOOP("StatisticsFrm", "Solved in the fewest clicks possible")},
+    //: The median of (clicks used - fewest clicks possible) over the won games
+    {"MedianOverFewest",
+     QT_TRANSLATE_NOOP("StatisticsFrm", "Median clicks over the fewest possible")},
 };
 constexpr int FewestRows = 2; // the last rows: only boards with a known fewest count
 
@@ -59,6 +66,7 @@ QString share(std::optional<double> value)
     return value ? QStringLiteral("%1%").arg(std::lround(*value * 100.0)) : None;
 }
 
+// board: as the statistics name it, "3x3 Leaf".
 bool knowsFewest(const QString &board)
 {
     return board.startsWith(QLatin1String("3x3")) || board.startsWith(QLatin1String("4x4"));
@@ -77,7 +85,8 @@ TrendChart::TrendChart(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TrendChart"));
     setMinimumSize(sizeHint());
-    setAccessibleName(QStringLiteral("Last won games"));
+    //: What a screen reader calls the chart of the Statistics window
+    setAccessibleName(tr("Last won games"));
 }
 
 void TrendChart::setTrend(const BoardSummary &summary)
@@ -86,13 +95,17 @@ void TrendChart::setTrend(const BoardSummary &summary)
     m_overFewest = summary.overFewest;
     QStringList spoken;
     for (qsizetype i = 0; i < m_values.size(); ++i)
-        spoken << (m_overFewest[i] ? QStringLiteral("%1 over the fewest")
-                                   : QStringLiteral("%1 clicks"))
-                      .arg(m_values[i]);
-    setAccessibleDescription(m_values.isEmpty() ? QStringLiteral("No game won yet")
-                                                : QStringLiteral("%1 won games, oldest first: %2")
-                                                      .arg(m_values.size())
-                                                      .arg(spoken.join(", ")));
+        //: Read out by a screen reader, one bar of the chart: clicks beyond the fewest possible
+        spoken << (m_overFewest[i] ? tr("%n over the fewest", nullptr, m_values[i])
+                                   //: Read out by a screen reader, one bar of the chart
+                                   : tr("%n clicks", nullptr, m_values[i]));
+    //: Read out by a screen reader: the chart is empty
+    setAccessibleDescription(
+        m_values.isEmpty() ? tr("No game won yet")
+                           //: Read out by a screen reader: %n the number of
+                           //: bars, %1 their values separated by commas
+                           : tr("%n won games, oldest first: %1", nullptr, int(m_values.size()))
+                                 .arg(spoken.join(", ")));
     update();
 }
 
@@ -122,25 +135,28 @@ StatisticsFrm::StatisticsFrm(GameSession &session, QWidget *parent)
 {
     centreOnFirstShow(*this);
     setObjectName(QStringLiteral("StatisticsFrm"));
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     setWindowModality(Qt::ApplicationModal);
     auto *layout = new QVBoxLayout(this);
     auto *top = new QHBoxLayout;
     // A list rather than a drop-down: a screen reader chooses an entry of it as a click does.
     m_boards = new QListWidget(this);
     m_boards->setObjectName(QStringLiteral("BoardList"));
-    m_boards->setAccessibleName(QStringLiteral("Board"));
+    //: What a screen reader calls the list of boards played (3x3 Numbers, 4x4 Leaf...)
+    m_boards->setAccessibleName(tr("Board"));
     m_boards->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_boards->setFixedWidth(
-        m_boards->fontMetrics().horizontalAdvance(QStringLiteral("7x7 Mountain"))
-        + 4 * m_boards->frameWidth() + 24);
+    int widest = 0;
+    for (const StockPicture &picture : StockPictures)
+        widest = std::max(widest, m_boards->fontMetrics().horizontalAdvance(boardLabel(
+                                      QStringLiteral("7x7 ") + QLatin1String(picture.caption))));
+    m_boards->setFixedWidth(widest + 4 * m_boards->frameWidth() + 24);
     top->addWidget(m_boards);
     auto *form = new QFormLayout;
     for (const Row &row : Rows) {
         auto *value = new QLabel(this);
         value->setObjectName(QLatin1String(row.name));
         value->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-        auto *caption = new QLabel(QLatin1String(row.caption) + QLatin1Char(':'), this);
+        auto *caption = new QLabel(tr(row.caption) + QLatin1Char(':'), this);
         form->addRow(caption, value);
         m_captions << caption;
         m_values << value;
@@ -154,9 +170,10 @@ StatisticsFrm::StatisticsFrm(GameSession &session, QWidget *parent)
     m_chart = new TrendChart(this);
     layout->addWidget(m_chart, 1);
     auto *buttons = new QDialogButtonBox(this);
-    m_reset = buttons->addButton(QStringLiteral("Reset"), QDialogButtonBox::ResetRole);
+    //: Button: forgets the games of the board chosen, after a question
+    m_reset = buttons->addButton(tr("Reset"), QDialogButtonBox::ResetRole);
     m_reset->setObjectName(QStringLiteral("ResetButton"));
-    QPushButton *close = buttons->addButton(QStringLiteral("Close"), QDialogButtonBox::RejectRole);
+    QPushButton *close = buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("CloseButton"));
     close->setDefault(true);
     layout->addWidget(buttons);
@@ -172,7 +189,19 @@ StatisticsFrm::StatisticsFrm(GameSession &session, QWidget *parent)
 QString StatisticsFrm::board() const
 {
     const QList<QListWidgetItem *> chosen = m_boards->selectedItems();
-    return chosen.isEmpty() ? QString() : chosen.first()->text();
+    return chosen.isEmpty() ? QString() : chosen.first()->data(Qt::UserRole).toString();
+}
+
+// "4x4 Numbers" as the player reads it; the statistics keep the English name.
+QString StatisticsFrm::boardLabel(const QString &board)
+{
+    const QString size = board.section(QLatin1Char(' '), 0, 0);
+    const QString picture = board.section(QLatin1Char(' '), 1);
+    //: A board in the list of the Statistics window, as in "4x4 Numbers", "5x5 Leaf"
+    return tr("%1x%1 %2")
+        .arg(size.section(QLatin1Char('x'), 0, 0),
+             //: A numbers game in the list of boards, as in "4x4 Numbers"
+             picture == QLatin1String("Numbers") ? tr("Numbers") : shownNameText(picture));
 }
 
 void StatisticsFrm::fillBoards(const QString &chosen)
@@ -182,7 +211,8 @@ void StatisticsFrm::fillBoards(const QString &chosen)
         boards.prepend(chosen);
     const QSignalBlocker quiet(m_boards);
     m_boards->clear();
-    m_boards->addItems(boards);
+    for (const QString &key : std::as_const(boards))
+        (new QListWidgetItem(boardLabel(key), m_boards))->setData(Qt::UserRole, key);
     m_boards->setCurrentRow(int(boards.indexOf(chosen)));
     showBoard();
 }
@@ -206,14 +236,19 @@ void StatisticsFrm::showBoard()
     }
     const bool anyOver = s.overFewest.contains(true);
     const bool anyPlain = s.overFewest.contains(false);
-    QString caption = QStringLiteral("The last %1 won games, oldest on the left: ").arg(TrendGames);
+    // Whole sentences, so that each language can order its own.
+    QString caption;
     if (anyOver && anyPlain)
-        caption +=
-            QStringLiteral("clicks over the fewest possible; pale bars, clicks where that is "
-                           "not known.");
+        //: Above the chart of the Statistics window: %n is 50; "the fewest possible" is the
+        //: fewest clicks that solve the scramble
+        caption = tr("The last %n won games, oldest on the left: clicks over the fewest possible; "
+                     "pale bars, clicks where that is not known.",
+                     nullptr, TrendGames);
+    else if (anyOver)
+        caption = tr("The last %n won games, oldest on the left: clicks over the fewest possible.",
+                     nullptr, TrendGames);
     else
-        caption += anyOver ? QStringLiteral("clicks over the fewest possible.")
-                           : QStringLiteral("clicks.");
+        caption = tr("The last %n won games, oldest on the left: clicks.", nullptr, TrendGames);
     m_chartCaption->setText(caption);
     m_chart->setTrend(s);
     m_reset->setEnabled(s.played > 0);
@@ -223,7 +258,8 @@ void StatisticsFrm::Reset_Click()
 {
     const QString chosen = board();
     if (!m_session.platform().messages.ask(
-            QStringLiteral("Forget every game played on the %1 board?").arg(chosen)))
+            //: A question before Reset; %1 the board, as in "4x4 Numbers"
+            tr("Forget every game played on the %1 board?").arg(boardLabel(chosen))))
         return;
     m_session.resetStatistics(chosen);
     fillBoards(chosen);

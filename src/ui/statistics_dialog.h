@@ -34,9 +34,11 @@ class StatisticsFrm : public QDialog
 public:
     // Opens on the board in play, or the first board played.
     explicit StatisticsFrm(GameSession &session, QWidget *parent = nullptr);
+    // The board chosen as the statistics name it: "4x4 Numbers", "5x5 Leaf".
     QString board() const;
 
 private:
+    static QString boardLabel(const QString &board);
     void fillBoards(const QString &chosen);
     void showBoard();
     void Reset_Click();

@@ -1,6 +1,7 @@
 // The Top Scores dialog: game type and picture choices on the left, the chosen list on the right.
 #include "ui/top_scores_dialog.h"
 
+#include "core/board/game_setup.h"
 #include "core/scores/score_rules.h"
 #include "ui/window_placement.h"
 
@@ -31,17 +32,16 @@ W *place(W *widget, const char *name, const QRect &rect)
     return widget;
 }
 
+// In the order of StockPictures, whose captions they show.
 struct PictureOption
 {
     const char *name;
-    const char *caption;
     int top;
     int width;
 };
 const PictureOption PictureOptions[6] = {
-    {"Option6", "Leaf", 240, 975},        {"Option7", "Rose", 480, 1095},
-    {"Option8", "Flower", 720, 1095},     {"Option9", "Door", 960, 1215},
-    {"Option10", "Mountain", 1200, 1215}, {"Option12", "Cow", 1440, 1215},
+    {"Option6", 240, 975},  {"Option7", 480, 1095},   {"Option8", 720, 1095},
+    {"Option9", 960, 1215}, {"Option10", 1200, 1215}, {"Option12", 1440, 1215},
 };
 
 } // namespace
@@ -52,12 +52,13 @@ TopScoresFrm::TopScoresFrm(const ScoreBook &scores, QWidget *parent)
 {
     centreOnFirstShow(*this);
     setObjectName(QStringLiteral("TopScoresFrm"));
-    setWindowTitle(QStringLiteral("Top Scores"));
+    //: The window with the fewest clicks per board; the dialog has a fixed size
+    setWindowTitle(tr("Top Scores"));
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(twipsToPixels(3555), twipsToPixels(3480));
 
-    m_label1 = place(new QLabel(QStringLiteral("NUMBERS"), this), "Label1",
-                     twipsRect(120, 120, 3735, 255));
+    m_label1 =
+        place(new QLabel(scoreCategoryLabel(0), this), "Label1", twipsRect(120, 120, 3735, 255));
     m_label1->setFont(sansFont(8.25, true));
     buildGameTypeFrame();
     buildSkillLevelFrame();
@@ -71,20 +72,24 @@ TopScoresFrm::TopScoresFrm(const ScoreBook &scores, QWidget *parent)
     m_list1->setSelectionMode(QAbstractItemView::NoSelection);
     m_list1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto *close = place(new QPushButton(QStringLiteral("Close"), this), "Command2",
-                        twipsRect(1800, 2400, 1575, 375));
+    //: Button; a fixed-size dialog
+    auto *close =
+        place(new QPushButton(tr("Close"), this), "Command2", twipsRect(1800, 2400, 1575, 375));
     connect(close, &QPushButton::clicked, this, &TopScoresFrm::Command2_Click);
     Form_Load();
 }
 
 void TopScoresFrm::buildGameTypeFrame()
 {
-    auto *frame1 = place(new QGroupBox(QStringLiteral("Game Type"), this), "Frame1",
-                         twipsRect(120, 360, 1455, 1095));
-    m_optNum = place(new QRadioButton(QStringLiteral("Numbers"), frame1), "OptNum",
-                     twipsRect(240, 360, 1095, 255));
-    m_optPict = place(new QRadioButton(QStringLiteral("Pictures"), frame1), "OptPict",
-                      twipsRect(240, 720, 1095, 255));
+    //: A group of two options, Numbers and Pictures; a fixed-size dialog with little room
+    auto *frame1 =
+        place(new QGroupBox(tr("Game Type"), this), "Frame1", twipsRect(120, 360, 1455, 1095));
+    //: Option: the numbers games' list; little room
+    m_optNum =
+        place(new QRadioButton(tr("Numbers"), frame1), "OptNum", twipsRect(240, 360, 1095, 255));
+    //: Option: the picture games' lists, one per stock picture; little room
+    m_optPict =
+        place(new QRadioButton(tr("Pictures"), frame1), "OptPict", twipsRect(240, 720, 1095, 255));
     m_optNum->setChecked(true);
     // toggled rather than clicked, so choosing by keyboard rebuilds the list as well
     connect(m_optNum, &QRadioButton::toggled, this, [this](bool on) {
@@ -99,11 +104,13 @@ void TopScoresFrm::buildGameTypeFrame()
 
 void TopScoresFrm::buildSkillLevelFrame()
 {
-    m_frame2 = place(new QGroupBox(QStringLiteral("Skill Level"), this), "Frame2",
-                     twipsRect(120, 1560, 1455, 1815));
+    //: The group of the six stock pictures, each with its own list; little room
+    m_frame2 =
+        place(new QGroupBox(tr("Skill Level"), this), "Frame2", twipsRect(120, 1560, 1455, 1815));
     for (size_t i = 0; i < m_pictureOptions.size(); ++i) {
         const PictureOption &o = PictureOptions[i];
-        auto *option = new QRadioButton(QLatin1String(o.caption), m_frame2);
+        auto *option = new QRadioButton(
+            shownNameText(QString::fromLatin1(StockPictures[i].caption)), m_frame2);
         m_pictureOptions[i] = place(option, o.name, twipsRect(120, o.top, o.width, 255));
         option->setChecked(i == 0);
         connect(option, &QRadioButton::toggled, this, [this](bool on) {

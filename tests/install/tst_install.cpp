@@ -53,6 +53,7 @@ private slots:
                       share = top + "/share/", id = "works.orvane.Tessary";
         QCOMPARE(QFileInfo(command).canonicalFilePath(),
                  QFileInfo(folder + "/tessary").canonicalFilePath());
+        QVERIFY(QFileInfo::exists(folder + "/tessary_zh_CN.qm"));
         for (const char *icon :
              {"scalable/apps/%1.svg", "48x48/apps/%1.png", "256x256/apps/%1.png"})
             QVERIFY2(QFileInfo::exists(share + "icons/hicolor/" + QString(icon).arg(id)), icon);

@@ -50,7 +50,8 @@ struct App
     Fakes fakes;
     std::unique_ptr<Form1> w;
 
-    explicit App(MessageBoxes *messages = nullptr, HelpViewer *help = nullptr)
+    explicit App(MessageBoxes *messages = nullptr, HelpViewer *help = nullptr,
+                 const QString &language = {})
     {
         const QDir media(qEnvironmentVariable("TESSARY_MEDIA_DIR"));
         for (const QString &name : StockFiles)
@@ -59,7 +60,7 @@ struct App
         w = std::make_unique<Form1>(Platform{p.programFolder, p.random, p.settings, p.waves,
                                              p.music, messages ? *messages : p.messages,
                                              help ? *help : p.help, p.program, p.clock,
-                                             p.dataFolder});
+                                             p.dataFolder, language});
         w->Form_Load();
         w->FourbyFour_Click();
         w->show();

@@ -117,8 +117,13 @@ public:
 class FakeHelp : public HelpViewer
 {
 public:
-    void showContentsAndIndex(const QString &) override { ++shown; }
+    void showContentsAndIndex(const QString &helpFile) override
+    {
+        ++shown;
+        file = helpFile;
+    }
     int shown = 0;
+    QString file;
 };
 
 class FakeProgram : public ProgramControl

@@ -2,6 +2,7 @@
 // Usage: tessary-screenshots <output folder>   (uses the media beside the game's executable)
 //        tessary-screenshots --icons <folder>   (the application icon in the theme sizes)
 #include "ui/splash.h"
+#include "adapters/translations.h"
 #include "ui/main_window.h"
 #include "ui/about.h"
 #include "ui/about_music.h"
@@ -51,6 +52,9 @@ int main(int argc, char *argv[])
     UnattendedPlatform outside;
     outside.random.randomize();
     Platform platform = outside.platform(QStringLiteral(TESSARY_PROGRAM_DIR));
+    // In the desktop's language, as the game: LANGUAGE=de shows whether the German texts fit.
+    const Translations translations(platform.programFolder);
+    platform.language = translations.language();
     // A player's data folder of its own, with a few hundred games played.
     QTemporaryDir data;
     platform.dataFolder = data.path();

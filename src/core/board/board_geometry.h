@@ -17,7 +17,6 @@ struct BoardSizeInfo
     int widthAdjust;
     int heightAdjust;
     int extraWindowHeight; // caption, menu bar and frame allowance of the outer window
-    const char *panelText;
 };
 
 // 3 <= n <= 7.

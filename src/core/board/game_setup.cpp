@@ -1,6 +1,7 @@
 // The three kinds of game a player can set up.
 #include "core/board/game_setup.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -39,6 +40,11 @@ GameSetup GameSetup::customPicture(int size, const QImage &goal, const QString &
     setup.goalPicture = goal;
     setup.SkillLevel = SkillCustom;
     // A picture of the player's own has no list and no stock name; the option's caption names it.
-    setup.shownName = QStringLiteral("Custom");
+    setup.shownName = QString::fromLatin1(CustomPictureName);
     return setup;
+}
+
+QString shownNameText(const QString &shownName)
+{
+    return QCoreApplication::translate("GameSetup", shownName.toUtf8().constData());
 }

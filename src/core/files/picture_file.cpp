@@ -1,6 +1,7 @@
 // Safe loading of picture files.
 #include "core/files/picture_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -32,32 +33,36 @@ PictureFile loadPictureFile(const QString &path, QSize shownSize)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return refused(QStringLiteral("The file no longer exists."));
+        return refused(QCoreApplication::translate("PictureFile", "The file no longer exists."));
     // Only regular files: a directory is no picture, and opening a pipe would wait for ever.
     if (!info.isFile())
-        return refused(QStringLiteral("It is not a picture file."));
+        return refused(QCoreApplication::translate("PictureFile", "It is not a picture file."));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refused(QStringLiteral("The file cannot be read: %1.").arg(file.errorString()));
+        return refused(QCoreApplication::translate("PictureFile", "The file cannot be read: %1.")
+                           .arg(file.errorString()));
     if (file.size() == 0)
-        return refused(QStringLiteral("The file is empty."));
+        return refused(QCoreApplication::translate("PictureFile", "The file is empty."));
 
     QImageReader reader(&file);
     const QByteArray format = reader.format();
     if (format != "bmp" && format != "jpeg" && format != "gif")
-        return refused(QStringLiteral("It is not a BMP, JPEG or GIF picture."));
+        return refused(
+            QCoreApplication::translate("PictureFile", "It is not a BMP, JPEG or GIF picture."));
     const QSize size = reader.size();
     if (!size.isValid())
-        return refused(QStringLiteral("The picture is damaged."));
+        return refused(QCoreApplication::translate("PictureFile", "The picture is damaged."));
     if (!sizeIsSane(size) || !fitsInMemory(reader, size))
-        return refused(QStringLiteral("The picture is too large (%1 x %2 pixels).")
-                           .arg(size.width())
-                           .arg(size.height()));
+        return refused(
+            QCoreApplication::translate("PictureFile", "The picture is too large (%1 x %2 pixels).")
+                .arg(size.width())
+                .arg(size.height()));
 
     reader.setScaledSize(shownSize);
     QImage image = reader.read();
     if (image.isNull())
-        return refused(QStringLiteral("The picture is damaged (%1).").arg(reader.errorString()));
+        return refused(QCoreApplication::translate("PictureFile", "The picture is damaged (%1).")
+                           .arg(reader.errorString()));
     if (image.size() != shownSize)
         image = image.scaled(shownSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return PictureFile{image, size, QString()};

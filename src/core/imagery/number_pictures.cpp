@@ -1,6 +1,7 @@
 // Drawing the number pictures and the wood grain, the same pixels on every run.
 #include "core/imagery/number_pictures.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 
@@ -119,7 +120,9 @@ QImage drawWoodGrain(qreal devicePixelRatio)
 
 PicFrm::PicFrm(qreal devicePixelRatio) : m_devicePixelRatio(devicePixelRatio)
 {
-    m_image3 = Picture{drawWoodGrain(devicePixelRatio), QStringLiteral("Empty")};
+    //: What a screen reader says for the empty cell of the board
+    m_image3 =
+        Picture{drawWoodGrain(devicePixelRatio), QCoreApplication::translate("PicFrm", "Empty")};
 }
 
 const Picture &PicFrm::NumPic(int k) const

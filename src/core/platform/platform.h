@@ -25,6 +25,8 @@ struct Platform
     Clock &clock;
     // The user's data folder: the fallback score file and the kept game. Empty: the usual one.
     QString dataFolder = {};
+    // The language of the translation in use ("de", "pt_BR"); empty for English.
+    QString language = {};
 
     // The program's folder joined with a file name.
     QString file(const QString &name) const;

@@ -1,9 +1,9 @@
 // Which entry a win belongs to, when it beats that entry, and how a list reads.
 #include "core/scores/score_rules.h"
 
-namespace {
-const char *const PictureNames[] = {"Leaf", "Rose", "Flower", "Door", "Mountain", "Cow"};
-} // namespace
+#include "core/board/game_setup.h"
+
+#include <QCoreApplication>
 
 ScoreBook::List *scoreListFor(ScoreBook &book, qint32 skillLevel)
 {
@@ -29,16 +29,22 @@ bool recordTopScore(ScoreBook &book, qint32 skillLevel, int n, qint32 clicks)
 
 QString scoreCategoryLabel(int category)
 {
+    //: The heading of the Top Scores list; a fixed-size dialog.
     if (category == 0)
-        return QStringLiteral("NUMBERS");
-    return QStringLiteral("PICTURES - ") + QLatin1String(PictureNames[category - 1]);
+        return QCoreApplication::translate("ScoreRules", "NUMBERS");
+    //: The heading of the Top Scores list, %1 a stock picture's name; a fixed-size dialog.
+    return QCoreApplication::translate("ScoreRules", "PICTURES - %1")
+        .arg(shownNameText(QString::fromLatin1(StockPictures[category - 1].caption)));
 }
 
 QString scoreListLine(int entry, qint16 value)
 {
     const int n = entry + 2;
-    const QString size = QStringLiteral("%1x%1").arg(n);
-    const QString text = value == EmptyScore ? QStringLiteral("Empty") : QString::number(value);
+    //: A board size in the Top Scores list: 3x3 .. 7x7
+    const QString size = QCoreApplication::translate("ScoreRules", "%1x%1").arg(n);
+    //: No score yet on this board, in the narrow Top Scores list
+    const QString text = value == EmptyScore ? QCoreApplication::translate("ScoreRules", "Empty")
+                                             : QString::number(value);
     // the value column is deliberately not aligned: the dots are always ten
     return size + QStringLiteral("..........") + text;
 }

@@ -194,8 +194,8 @@ void GameSession::SaveScores()
         return;
     m_scoreSaveWarned = true;
     m_platform.messages.show(
-        QStringLiteral("The top scores cannot be saved, so new records last only until Tessary "
-                       "closes. Tessary tried to write them to:\n")
+        tr("The top scores cannot be saved, so new records last only until Tessary "
+           "closes. Tessary tried to write them to:\n")
         + result.tried.join(QLatin1Char('\n')));
 }
 
@@ -214,7 +214,7 @@ void GameSession::CheckHighScore()
 
 void GameSession::AnnounceTopScore()
 {
-    m_platform.messages.show(QStringLiteral("You got a new top score for this board!"));
+    m_platform.messages.show(tr("You got a new top score for this board!"));
     SaveScores();
 }
 
@@ -288,8 +288,8 @@ void GameSession::saveStatistics(const QString &reset)
         return;
     m_statsSaveWarned = true;
     m_platform.messages.show(
-        QStringLiteral("The statistics cannot be saved, so the games played last only until "
-                       "Tessary closes. Tessary tried to write them to:\n")
+        tr("The statistics cannot be saved, so the games played last only until "
+           "Tessary closes. Tessary tried to write them to:\n")
         + file.path());
 }
 
