@@ -7,13 +7,15 @@ namespace fuzz {
 
 int helpTopics(const uint8_t *data, size_t size)
 {
-    const HelpTopics topics = readHelpTopics(QString::fromUtf8(view(data, size)));
+    const QString html = QString::fromUtf8(view(data, size));
+    const HelpTopics topics = readHelpTopics(html);
+    const QCollator order = helpIndexCollation(html);
     for (const QList<HelpTopic> *list : {&topics.contents, &topics.index}) {
         for (const HelpTopic &topic : *list)
             require(!topic.title.isEmpty() && !topic.anchor.isEmpty(), "help topic without a title or target");
     }
     for (qsizetype i = 1; i < topics.index.size(); ++i)
-        require(topics.index[i - 1].title.compare(topics.index[i].title, Qt::CaseInsensitive) <= 0,
+        require(order.compare(topics.index[i - 1].title, topics.index[i].title) <= 0,
                 "help index out of order");
     return 0;
 }

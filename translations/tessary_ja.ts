@@ -522,6 +522,16 @@
             <numerusform>直近%n回のクリア（左ほど古い）：クリック数。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share in percent, &quot;50%&quot;; the language&apos;s own spacing</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A caption before its value, &quot;Games played:&quot;; the language&apos;s own colon and spacing</extracomment>
+        <translation>%1：</translation>
+    </message>
 </context>
 <context>
     <name>TopScoresFrm</name>

@@ -526,6 +526,16 @@
             <numerusform>As últimas %n partidas vencidas, a mais antiga à esquerda: cliques.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share in percent, &quot;50%&quot;; the language&apos;s own spacing</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A caption before its value, &quot;Games played:&quot;; the language&apos;s own colon and spacing</extracomment>
+        <translation>%1:</translation>
+    </message>
 </context>
 <context>
     <name>TopScoresFrm</name>

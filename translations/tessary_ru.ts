@@ -530,6 +530,16 @@
             <numerusform>Последние %n выигранных игр, самые старые слева: щелчки.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share in percent, &quot;50%&quot;; the language&apos;s own spacing</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A caption before its value, &quot;Games played:&quot;; the language&apos;s own colon and spacing</extracomment>
+        <translation>%1:</translation>
+    </message>
 </context>
 <context>
     <name>TopScoresFrm</name>

@@ -522,6 +522,16 @@
             <numerusform>最近 %n 局获胜的游戏，越靠左越早：点击次数。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A share in percent, &quot;50%&quot;; the language&apos;s own spacing</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <extracomment>A caption before its value, &quot;Games played:&quot;; the language&apos;s own colon and spacing</extracomment>
+        <translation>%1：</translation>
+    </message>
 </context>
 <context>
     <name>TopScoresFrm</name>

@@ -5,18 +5,9 @@
 #include "ui/about.h"
 #include "ui/about_music.h"
 
-#include <QFileInfo>
-
 void Form1::HelpMe_Click()
 {
-    // The help in the player's language where there is one, the English help otherwise.
-    const Platform &platform = m_session.platform();
-    QString helpFile = platform.file(QStringLiteral("tessaryhelp.html"));
-    const QString translated =
-        platform.file(QStringLiteral("tessaryhelp_%1.html").arg(platform.language));
-    if (!platform.language.isEmpty() && QFileInfo(translated).isFile())
-        helpFile = translated;
-    platform.help.showContentsAndIndex(helpFile);
+    m_session.platform().help.showContentsAndIndex(m_session.platform().helpFile());
 }
 
 void Form1::AboutMe_Click()

@@ -63,7 +63,8 @@ QString duration(std::optional<double> seconds)
 
 QString share(std::optional<double> value)
 {
-    return value ? QStringLiteral("%1%").arg(std::lround(*value * 100.0)) : None;
+    //: A share in percent, "50%"; the language's own spacing
+    return value ? StatisticsFrm::tr("%1%").arg(std::lround(*value * 100.0)) : None;
 }
 
 // board: as the statistics name it, "3x3 Leaf".
@@ -156,7 +157,8 @@ StatisticsFrm::StatisticsFrm(GameSession &session, QWidget *parent)
         auto *value = new QLabel(this);
         value->setObjectName(QLatin1String(row.name));
         value->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-        auto *caption = new QLabel(tr(row.caption) + QLatin1Char(':'), this);
+        //: A caption before its value, "Games played:"; the language's own colon and spacing
+        auto *caption = new QLabel(tr("%1:").arg(tr(row.caption)), this);
         form->addRow(caption, value);
         m_captions << caption;
         m_values << value;

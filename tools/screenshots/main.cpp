@@ -1,5 +1,6 @@
 // Saves a picture of each of the game's windows, for looking at them and for the README.
-// Usage: tessary-screenshots <output folder>   (uses the media beside the game's executable)
+// Usage: tessary-screenshots <output folder> [program folder]   (default: the build's, beside the
+//        game's executable; give an installed game's folder, e.g. /usr/lib/tessary, to show that)
 //        tessary-screenshots --icons <folder>   (the application icon in the theme sizes)
 #include "ui/splash.h"
 #include "adapters/translations.h"
@@ -13,6 +14,7 @@
 #include "ui/statistics_dialog.h"
 #include "ui/top_scores_dialog.h"
 #include "core/stats/stats_file.h"
+#include "adapters/qt_message_boxes.h"
 #include "adapters/silent_devices.h"
 
 #include <QApplication>
@@ -51,7 +53,8 @@ int main(int argc, char *argv[])
     QDir().mkpath(out);
     UnattendedPlatform outside;
     outside.random.randomize();
-    Platform platform = outside.platform(QStringLiteral(TESSARY_PROGRAM_DIR));
+    Platform platform = outside.platform(argc > 2 ? QString::fromLocal8Bit(argv[2])
+                                                  : QStringLiteral(TESSARY_PROGRAM_DIR));
     // In the desktop's language, as the game: LANGUAGE=de shows whether the German texts fit.
     const Translations translations(platform.programFolder);
     platform.language = translations.language();
@@ -113,8 +116,17 @@ int main(int argc, char *argv[])
     save(&about, out, QStringLiteral("about"));
     AboutMusicFrm aboutMusic;
     save(&aboutMusic, out, QStringLiteral("about-music"));
+    // A message as the real message boxes show it, taken while it waits for the player.
+    QTimer::singleShot(200, [&out] {
+        if (QWidget *box = QApplication::activeModalWidget()) {
+            save(box, out, QStringLiteral("message"));
+            box->close();
+        }
+    });
+    QtMessageBoxes().show(QCoreApplication::translate("GameSession",
+                                                      "You got a new top score for this board!"));
     HelpWindow helpWindow;
-    helpWindow.openContentsAndIndex(platform.file(QStringLiteral("tessaryhelp.html")));
+    helpWindow.openContentsAndIndex(platform.helpFile());
     save(&helpWindow, out, QStringLiteral("help"));
     return 0;
 }

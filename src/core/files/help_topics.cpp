@@ -1,7 +1,6 @@
 // Reading the contents and the keyword index out of a help page.
 #include "core/files/help_topics.h"
 
-#include <QCollator>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
 #include <algorithm>
@@ -44,9 +43,10 @@ QList<HelpTopic> readContents(const QString &html)
     return contents;
 }
 
-// The collation of the page's own language (its html element's lang), so that a translated index
-// reads in that language's order: "Über" under U in German, not after Z.
-QCollator collationOf(const QString &html)
+} // namespace
+
+// A translated index reads in its own language's order: "Über" under U in German, not after Z.
+QCollator helpIndexCollation(const QString &html)
 {
     static const QRegularExpression lang(
         QStringLiteral(R"(<html\b[^>]*\blang\s*=\s*["']([^"']+)["'])"), Options);
@@ -55,6 +55,8 @@ QCollator collationOf(const QString &html)
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     return collator;
 }
+
+namespace {
 
 QList<HelpTopic> readIndex(const QString &html)
 {
@@ -72,7 +74,7 @@ QList<HelpTopic> readIndex(const QString &html)
                 index.append({keyword, m.captured(1)});
         }
     }
-    const QCollator collator = collationOf(html);
+    const QCollator collator = helpIndexCollation(html);
     std::stable_sort(index.begin(), index.end(),
                      [&collator](const HelpTopic &a, const HelpTopic &b) {
                          return collator.compare(a.title, b.title) < 0;

@@ -1,6 +1,7 @@
 // The contents and keyword index of a help page, read from its HTML.
 #pragma once
 
+#include <QCollator>
 #include <QList>
 #include <QString>
 
@@ -14,9 +15,13 @@ struct HelpTopic
 struct HelpTopics
 {
     QList<HelpTopic> contents; // every <h2> with an id, in page order
-    QList<HelpTopic>
-        index; // every <a href="#..."> inside <ul class="index">, sorted by keyword ignoring case
+    // every <a href="#..."> inside <ul class="index">, sorted by keyword ignoring case, in the
+    // order of the page's language
+    QList<HelpTopic> index;
 };
 
 // Never fails: text without headings or an index list gives empty lists.
 HelpTopics readHelpTopics(const QString &html);
+
+// The order of the page's index: its html element's lang, ignoring case.
+QCollator helpIndexCollation(const QString &html);

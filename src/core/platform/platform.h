@@ -30,4 +30,6 @@ struct Platform
 
     // The program's folder joined with a file name.
     QString file(const QString &name) const;
+    // The help page in the player's language where there is one, the English one otherwise.
+    QString helpFile() const;
 };
