@@ -562,7 +562,7 @@
     <message>
         <source>Pictures</source>
         <extracomment>Option: the picture games&apos; lists, one per stock picture; little room</extracomment>
-        <translation>Imágenes</translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>Skill Level</source>

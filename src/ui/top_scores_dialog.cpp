@@ -159,6 +159,13 @@ void TopScoresFrm::FillScoreList()
     const ScoreBook::List &list = m_scores.list(category);
     for (int k = 1; k <= ScoreEntries; ++k)
         m_list1->addItem(scoreListLine(k, list[static_cast<size_t>(k - 1)]));
+    // A script whose font has taller lines (Japanese, Chinese) would push the last board out of
+    // the list, which cannot scroll: its lines then share the height the list has.
+    const int height = m_list1->contentsRect().height(); // no scroll bars
+    if (m_list1->sizeHintForRow(0) * ScoreEntries > height)
+        for (int row = 0; row < m_list1->count(); ++row)
+            m_list1->item(row)->setSizeHint(
+                QSize(m_list1->sizeHintForColumn(0), height / ScoreEntries));
 }
 
 // Centred on the screen, not over the main window.
