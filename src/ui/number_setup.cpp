@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 Setupfrm2::Setupfrm2(GameSession &session, QWidget *parent)
     : QDialog(parent, DialogFlags)
@@ -43,6 +44,20 @@ Setupfrm2::Setupfrm2(GameSession &session, QWidget *parent)
     cancel->setObjectName(QStringLiteral("Command2"));
     placeInTwips(*cancel, 1320, 2640, 975, 375);
     connect(cancel, &QPushButton::clicked, this, &Setupfrm2::Command2_Click);
+
+    // A translation longer than the buttons were drawn for (German "Abbrechen") widens them and
+    // the window alike, the size options staying in the middle; the English texts fit as drawn.
+    constexpr int Padding = 8; // on each side of a button's text
+    const auto textWidth = [](const QPushButton *b) {
+        return b->fontMetrics().horizontalAdvance(b->text()) + 2 * Padding;
+    };
+    if (const int lack = std::max(textWidth(ok), textWidth(cancel)) - ok->width(); lack > 0) {
+        ok->resize(ok->width() + lack, ok->height());
+        cancel->setGeometry(cancel->x() + lack, cancel->y(), cancel->width() + lack,
+                            cancel->height());
+        frame->move(frame->x() + lack, frame->y());
+        setFixedSize(width() + 2 * lack, height());
+    }
 }
 
 void Setupfrm2::Command1_Click()
