@@ -15,10 +15,12 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
@@ -141,6 +143,15 @@ void HelpWindow::fillLists(const HelpTopics &topics)
     };
     fill(m_contents, topics.contents);
     fill(m_index, topics.index);
+    // Headings longer than the lists were drawn for (a translated page): the lists' side widens so
+    // that every entry shows whole. The English entries fit as drawn.
+    auto *splitter = findChild<QSplitter *>();
+    const int needed = std::max(m_contents->sizeHintForColumn(0), m_index->sizeHintForColumn(0))
+                       + 2 * m_contents->frameWidth()
+                       + m_contents->verticalScrollBar()->sizeHint().width()
+                       + 2 * m_tabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    if (const QList<int> sizes = splitter->sizes(); sizes.size() == 2 && needed > sizes[0])
+        splitter->setSizes({needed, std::max(0, sizes[0] + sizes[1] - needed)});
 }
 
 void HelpWindow::showNotFound(const QString &helpFile)

@@ -66,6 +66,10 @@ frmSplash::frmSplash(std::function<void()> startProgram, QWidget *parent)
     m_timer1->setInterval(1000);
     connect(m_timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
     Form_Load();
+    // A copyright line longer in translation than the window was drawn for widens it, for that
+    // language only.
+    if (const int needed = sizeHint().width(); needed > width())
+        setFixedWidth(needed);
     centreOnScreen(*this);
 }
 
