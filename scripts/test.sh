@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the layout (scripts/format.sh --check) and the layers of src/ (scripts/check_layers.sh),
-# builds Tessary and runs every test, headless and silent, then builds the same suite with
+# builds Tessary and runs every test, headless and silent, then installs it as a player would
+# (scripts/check_package.sh: cmake --install and the .deb), then builds the same suite with
 # AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/ and runs it again. The
 # translations are checked too (scripts/translations.sh --check): a text not marked for
 # translation, a .ts file behind the code or an unfinished entry fails the command at the end,
@@ -25,6 +26,8 @@ if [ "$mode" != --sanitize ]; then
   cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSARY_WERROR=ON >/dev/null
   cmake --build build -j"$(nproc)"
   ctest --test-dir build --output-on-failure -j"$(nproc)"
+  # The game as a player installs it: cmake --install and the .deb.
+  scripts/check_package.sh build
 fi
 
 if [ "$mode" != --plain ]; then

@@ -4,8 +4,9 @@
 # Usage: scripts/translations.sh           updates every .ts file in place
 #        scripts/translations.sh --check   changes nothing; fails when a .ts file is not up to date
 #                                          with the code, lupdate has a warning, an entry is
-#                                          unfinished, a text the player sees is not marked, or a
-#                                          translated help page lacks an anchor of the English one
+#                                          unfinished, a text the player sees is not marked, a
+#                                          translated help page lacks an anchor of the English one,
+#                                          or a help page links to an anchor it lacks
 # No line numbers in the files (-locations none): moving code must not change what the
 # translators work on, nor fail the check.
 set -euo pipefail
@@ -62,6 +63,17 @@ for page in media/tessaryhelp_*.html; do
   [ -e "$page" ] || continue
   if ! diff <(anchors media/tessaryhelp.html) <(anchors "$page") >&2; then
     echo "translations: $page has other anchors than media/tessaryhelp.html (above)" >&2
+    failed=1
+  fi
+done
+
+# Every link within a help page, and so every entry of its contents and index, leads to an anchor
+# of that page.
+for page in media/tessaryhelp*.html; do
+  missing="$(comm -23 <(grep -oE 'href="#[^"]+"' "$page" | sed -E 's/href="#(.*)"/\1/' | sort -u) \
+                      <(grep -oE '\b(id|name)="[^"]+"' "$page" | sed -E 's/.*="(.*)"/\1/' | sort -u))"
+  if [ -n "$missing" ]; then
+    echo "translations: $page links to anchors it lacks:" $missing >&2
     failed=1
   fi
 done

@@ -313,8 +313,9 @@ private slots:
         QTest::newRow("picture b; binary tessaryhelp.html")
             << u"picture b"_s << u"Picture Box"_s << u"picturebox"_s << u"binary"_s;
     }
-    // The Help menu shows the program folder's help file in one help window, whose every entry
-    // leads to a section of the page. Each opening reads the file again and starts at the
+    // The Help menu shows the program folder's help file in one help window; an index entry
+    // leads to its section of the page (that every link and entry has its section,
+    // scripts/translations.sh checks). Each opening reads the file again and starts at the
     // contents; a bad file gives empty lists, and a page naming where it was looked for when there
     // is none. The game goes on untouched.
     void helpWindow()
@@ -338,23 +339,6 @@ private slots:
         auto *page = help->findChild<QTextBrowser *>("HelpPage");
         QVERIFY(contents->count() >= 8);
         QVERIFY(index->count() >= 30);
-        QHash<QString, QString> headings; // anchor -> text of its block
-        QStringList targets;              // of the links within the page and of the list entries
-        for (QTextBlock block = page->document()->begin(); block.isValid(); block = block.next())
-            for (auto it = block.begin(); !it.atEnd(); ++it) {
-                for (const QString &name : it.fragment().charFormat().anchorNames())
-                    headings.insert(name, block.text().simplified());
-                if (it.fragment().charFormat().anchorHref().startsWith('#'))
-                    targets << it.fragment().charFormat().anchorHref().mid(1);
-            }
-        for (QListWidget *list : {contents, index})
-            for (int i = 0; i < list->count(); ++i)
-                targets << list->item(i)->data(Qt::UserRole).toString();
-        for (const QString &target : targets)
-            QVERIFY2(headings.contains(target), qPrintable(target));
-        for (int i = 0; i < contents->count(); ++i) // a contents entry reads as its heading
-            QCOMPARE(contents->item(i)->text(),
-                     headings.value(contents->item(i)->data(Qt::UserRole).toString()));
         auto *tabs = help->findChild<QTabWidget *>("HelpTabs");
         tabs->setCurrentIndex(1);
         QTest::keyClicks(help->findChild<QLineEdit *>("HelpIndexEdit"), typed + '\r');
