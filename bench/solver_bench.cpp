@@ -1,5 +1,7 @@
-// Solver figures on boards from the game's own scramble: table build, time and clicks per board.
-// Usage: solver_bench [boards per size, default 100] [smallest side] [largest side]
+// Solver figures: table build, time and clicks per board, on boards from the game's own scramble
+// and, on 4 x 4, on boards drawn uniformly from every solvable arrangement.
+// Usage: solver_bench [boards per size, default 100] [smallest side] [largest side] [uniform 4 x 4
+// boards, default 200]
 #include "core/board/board.h"
 #include "core/solver/solver.h"
 #include "core/solver/solver_patterns.h"
@@ -38,10 +40,11 @@ double seconds(clockid_t clock)
     return double(ts.tv_sec) + double(ts.tv_nsec) / 1e9;
 }
 
+// CPU time of the calling thread: other work on the machine does not count against the solver.
 struct Timer {
-    double wall = seconds(CLOCK_MONOTONIC), cpu = seconds(CLOCK_PROCESS_CPUTIME_ID);
+    double wall = seconds(CLOCK_MONOTONIC), cpu = seconds(CLOCK_THREAD_CPUTIME_ID);
     double wallMs() const { return (seconds(CLOCK_MONOTONIC) - wall) * 1000; }
-    double cpuMs() const { return (seconds(CLOCK_PROCESS_CPUTIME_ID) - cpu) * 1000; }
+    double cpuMs() const { return (seconds(CLOCK_THREAD_CPUTIME_ID) - cpu) * 1000; }
 };
 
 std::string loadAverage()
@@ -60,6 +63,25 @@ Board scrambled(int n, RandomSource &random)
     return board;
 }
 
+// Every solvable arrangement equally likely: a shuffle, and two pieces swapped when it cannot be
+// solved (a one-to-one match between the unsolvable arrangements and the solvable ones).
+Board uniform(int n, RandomSource &random)
+{
+    Board board = Board::solved(n);
+    for (size_t i = board.tiles.size(); i > 1; --i)
+        std::swap(board.tiles[i - 1],
+                  board.tiles[std::min(i - 1, static_cast<size_t>(random.next() * float(i)))]);
+    if (!isSolvable(board)) {
+        const auto first = std::find_if(board.tiles.begin(), board.tiles.end(), [](int t) { return t; });
+        const auto second = std::find_if(first + 1, board.tiles.end(), [](int t) { return t; });
+        std::iter_swap(first, second);
+    }
+    const auto gap = std::find(board.tiles.begin(), board.tiles.end(), 0) - board.tiles.begin();
+    board.BlankRow = static_cast<qint16>(gap / n);
+    board.BlankCol = static_cast<qint16>(gap % n);
+    return board;
+}
+
 double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
@@ -71,6 +93,7 @@ double worst(const std::vector<double> &values)
     return *std::max_element(values.begin(), values.end());
 }
 
+// TESSARY_BENCH_NO_BUILD=1 leaves out the build of the 4 x 4 tables (seconds of CPU).
 void measureTables()
 {
     for (int n : {3, 4}) {
@@ -79,30 +102,35 @@ void measureTables()
         std::printf("walking table %dx%d: %d states, built in %.0f ms (cpu %.0f ms)\n", n, n, states,
                     timer.wallMs(), timer.cpuMs());
     }
-    {
-        // What the game does on its first 4 x 4 game: the tables read from the shipped file.
-        solver::usePatternFile(QStringLiteral(TESSARY_PROGRAM_DIR "/patterns.bin"));
+    if (!std::getenv("TESSARY_BENCH_NO_BUILD")) {
+        const double cpu = seconds(CLOCK_PROCESS_CPUTIME_ID); // the build runs on two threads
         Timer timer;
-        const auto shipped = solver::loadPatternFile();
-        std::printf("pattern tables 4x4 read from patterns.bin: %s in %.1f ms (cpu %.1f ms)\n",
-                    shipped ? "checked" : "MISSING OR DAMAGED", timer.wallMs(), timer.cpuMs());
-        solver::usePatternFile(QString());
+        const auto built = solver::buildPatternTables(nullptr);
+        size_t bytes = 0;
+        for (const auto &table : *built)
+            bytes += table.bytes();
+        std::printf("pattern tables 4x4: %zu tables, %.1f MB, built in %.0f ms (cpu %.0f ms)\n",
+                    built->size(), double(bytes) / 1e6, timer.wallMs(),
+                    (seconds(CLOCK_PROCESS_CPUTIME_ID) - cpu) * 1000);
     }
+    // What the game does on its first 4 x 4 game: the tables read from the shipped file.
+    solver::usePatternFile(QStringLiteral(TESSARY_PROGRAM_DIR "/patterns.bin"));
     Timer timer;
     const auto *tables = solver::patternTables(nullptr);
-    size_t bytes = 0;
-    for (const auto &table : *tables)
-        bytes += table.bytes();
-    std::printf("pattern tables 4x4: %zu tables, %.1f MB, built in %.0f ms (cpu %.0f ms, 2 threads)\n",
-                tables->size(), double(bytes) / 1e6, timer.wallMs(), timer.cpuMs());
+    std::printf("pattern tables 4x4 read from patterns.bin and checked in %.1f ms (cpu %.1f ms)\n",
+                timer.wallMs(), timer.cpuMs());
+    if (!tables || !solver::loadPatternFile()) {
+        std::printf("patterns.bin missing or damaged\n");
+        std::exit(1);
+    }
 }
 
-void measureSize(int n, int boards)
+void measureSize(int n, int boards, bool uniformBoards = false)
 {
-    SeededRandom random(20240 + static_cast<quint32>(n));
+    SeededRandom random((uniformBoards ? 77000 : 20240) + static_cast<quint32>(n));
     std::vector<double> wall, cpu, clicks;
     for (int i = 0; i < boards; ++i) {
-        const Board board = scrambled(n, random);
+        const Board board = uniformBoards ? uniform(n, random) : scrambled(n, random);
         Timer timer;
         const auto solution = n <= 4 ? solver::shortestSolution(board).value_or(std::vector<Cell>{})
                                      : solver::quickSolution(board);
@@ -117,9 +145,10 @@ void measureSize(int n, int boards)
             std::exit(1);
         }
     }
-    std::printf("%dx%d %s, %d boards: time median %.1f ms, worst %.1f ms (cpu median %.1f, worst %.1f); "
+    std::printf("%dx%d %s, %d %s boards: time median %.1f ms, worst %.1f ms (cpu median %.1f, worst %.1f); "
                 "clicks median %.0f, worst %.0f\n",
-                n, n, n <= 4 ? "fewest clicks" : "quick solution", boards, median(wall), worst(wall),
+                n, n, n <= 4 ? "fewest clicks" : "quick solution", boards,
+                uniformBoards ? "uniform random" : "scrambled", median(wall), worst(wall),
                 median(cpu), worst(cpu), median(clicks), worst(clicks));
     std::fflush(stdout);
 }
@@ -145,11 +174,14 @@ int main(int argc, char *argv[])
     const int boards = argc > 1 ? std::atoi(argv[1]) : 100;
     const int smallest = argc > 2 ? std::atoi(argv[2]) : 3;
     const int largest = argc > 3 ? std::atoi(argv[3]) : 7;
+    const int uniformBoards = argc > 4 ? std::atoi(argv[4]) : 200;
     std::printf("load average at start: %s\n", loadAverage().c_str());
     measureTables();
     measureCancel();
     for (int n = smallest; n <= largest; ++n)
         measureSize(n, boards);
+    if (smallest <= 4 && largest >= 4 && uniformBoards > 0)
+        measureSize(4, uniformBoards, true);
     std::printf("load average at end: %s\n", loadAverage().c_str());
     return 0;
 }

@@ -125,6 +125,7 @@ void GameSession::redoClick()
 
 void GameSession::afterSlide()
 {
+    abandonHint();
     tickPlayingTime();
     emit boardChanged();
     playSound(QStringLiteral("change.wav"), WavePlayer::Mode::Async);

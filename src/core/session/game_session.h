@@ -67,7 +67,10 @@ public:
     bool canRedo() const { return m_takesClicks && !m_redoable.empty(); }
     void undoClick();
     void redoClick();
-    // The tile to click next; the game is then not ranked. Nothing while the board takes no clicks.
+    // The tile to click next, on a shortest way where one is known (3 x 3 and 4 x 4); the game is
+    // then not ranked. Nothing while the board takes no clicks. On 4 x 4 off the known ways the
+    // answer comes later by hintShown, from a search of this board, unless the board has changed
+    // meanwhile.
     std::optional<Cell> showHint();
     // Takes the score file as it is now, records of other copies of the game included.
     void refreshScores();
@@ -121,7 +124,11 @@ private:
     void startFewestClicks(const Board &scramble);
     void abandonFewestClicks();
     void fewestClicksFound(quint64 generation, const std::vector<Cell> &clicks);
-    std::optional<Cell> hintedClick() const;
+    std::optional<Cell> knownClick() const;
+    void searchHint();
+    void abandonHint();
+    void hintFound(quint64 generation, const std::vector<Cell> &clicks);
+    void showWantedHint();
 
     Platform m_platform;
     GameSetup m_setup;
@@ -156,4 +163,10 @@ private:
     quint64 m_solveGeneration = 0; // a result of an abandoned scramble comes back with an older one
     Board m_scramble;
     std::optional<std::vector<Cell>> m_shortest; // from m_scramble, once known
+    // A shortest way from a board the player reached off m_shortest, searched for a hint.
+    std::shared_ptr<std::atomic<bool>> m_hintCancel;
+    quint64 m_hintGeneration = 0; // a result for a board the player has left comes back older
+    Board m_hintFrom;
+    std::vector<Cell> m_hintWay;
+    bool m_hintWanted = false; // H was pressed on this board and its answer is being searched
 };

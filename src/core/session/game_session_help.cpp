@@ -46,6 +46,7 @@ void GameSession::startFewestClicks(const Board &scramble)
 
 void GameSession::abandonFewestClicks()
 {
+    abandonHint();
     if (m_solveCancel)
         m_solveCancel->store(true);
     m_solveCancel.reset();
@@ -62,36 +63,101 @@ void GameSession::fewestClicksFound(quint64 generation, const std::vector<Cell> 
         return;
     m_shortest = clicks;
     emit fewestClicksChanged();
+    showWantedHint();
 }
 
-// The known shortest way while the player is on it; otherwise a fresh answer that never keeps the
-// window waiting: the shortest search on 3 x 3 takes milliseconds, on 4 x 4 it may take seconds.
-std::optional<Cell> GameSession::hintedClick() const
+// The next click of a known shortest way through the board in play: the scramble's, or the one
+// last searched for a hint.
+std::optional<Cell> GameSession::knownClick() const
 {
-    Board along = m_scramble;
-    for (const Cell &click : m_shortest.value_or(std::vector<Cell>{})) {
-        if (along == m_board)
-            return click;
-        along.click(click);
-    }
-    if (m_board.n == 3)
-        return solver::nextClick(m_board);
-    const std::vector<Cell> quick = solver::quickSolution(m_board);
-    if (quick.empty())
+    auto along = [this](Board board, const std::vector<Cell> &way) -> std::optional<Cell> {
+        for (const Cell &click : way) {
+            if (board == m_board)
+                return click;
+            board.click(click);
+        }
         return std::nullopt;
-    return quick.front();
+    };
+    if (const auto click = along(m_scramble, m_shortest.value_or(std::vector<Cell>{})))
+        return click;
+    return along(m_hintFrom, m_hintWay);
 }
 
+// On 3 x 3 a shortest search takes milliseconds and runs at once; on 4 x 4 it runs on the worker,
+// and on larger boards the quick solution answers.
 std::optional<Cell> GameSession::showHint()
 {
     if (!m_takesClicks)
         return std::nullopt;
-    const auto click = hintedClick();
-    if (!click)
-        return std::nullopt;
+    // Asking is enough to leave the ranking: the answer may come after the next click.
     m_hintUsed = true;
-    emit hintShown(*click);
+    std::optional<Cell> click = knownClick();
+    if (!click && m_board.n == 4) {
+        m_hintWanted = true;
+        // The scramble's own search, still running, answers for the scramble.
+        if (!(m_board == m_scramble && m_solveCancel && !m_shortest))
+            searchHint();
+        return std::nullopt;
+    }
+    if (!click && m_board.n == 3)
+        click = solver::nextClick(m_board);
+    if (!click && m_board.n > 4) {
+        const std::vector<Cell> quick = solver::quickSolution(m_board);
+        if (!quick.empty())
+            click = quick.front();
+    }
+    if (click)
+        emit hintShown(*click);
     return click;
+}
+
+void GameSession::searchHint()
+{
+    if (m_hintCancel && m_hintFrom == m_board)
+        return; // already searching this board
+    abandonHint();
+    m_hintWanted = true;
+    m_hintFrom = m_board;
+    m_hintCancel = std::make_shared<std::atomic<bool>>(false);
+    m_solverPool.setMaxThreadCount(1);
+    m_solverPool.start(
+        [this, cancel = m_hintCancel, generation = m_hintGeneration, board = m_board] {
+            const auto clicks = solver::shortestSolution(board, cancel.get());
+            if (!clicks || cancel->load())
+                return;
+            QMetaObject::invokeMethod(
+                this, [this, generation, found = *clicks] { hintFound(generation, found); },
+                Qt::QueuedConnection);
+        });
+}
+
+// The board has changed: an answer for the old one is never shown.
+void GameSession::abandonHint()
+{
+    m_hintWanted = false;
+    if (m_hintCancel)
+        m_hintCancel->store(true);
+    m_hintCancel.reset();
+    ++m_hintGeneration;
+}
+
+void GameSession::hintFound(quint64 generation, const std::vector<Cell> &clicks)
+{
+    if (generation != m_hintGeneration)
+        return;
+    m_hintCancel.reset();
+    m_hintWay = clicks;
+    showWantedHint();
+}
+
+void GameSession::showWantedHint()
+{
+    if (!m_hintWanted || !m_takesClicks)
+        return;
+    if (const auto click = knownClick()) {
+        m_hintWanted = false;
+        emit hintShown(*click);
+    }
 }
 
 bool GameSession::preference(Preference preference) const

@@ -9,7 +9,7 @@
 namespace solver {
 
 namespace {
-const QByteArray PatternHeading = QByteArrayLiteral("Tessary pattern tables 1\n");
+const QByteArray PatternHeading = QByteArrayLiteral("Tessary pattern tables 2\n");
 
 quint64 fnv1a(const char *data, qsizetype size)
 {
