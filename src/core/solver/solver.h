@@ -19,7 +19,7 @@ std::optional<std::vector<Cell>> shortestSolution(const Board &position,
 // left, two pieces at a time, and the last 3 x 3 corner in the fewest clicks. Empty when
 // unsolvable.
 std::vector<Cell> quickSolution(const Board &position);
-// Shortest on 3 x 3, and on 4 x 4 when found within three million boards looked at (2 to 3 s of
+// Shortest on 3 x 3, and on 4 x 4 when found within three million boards looked at (about 1 s of
 // CPU); otherwise quick. Empty when solved, unsolvable or cancelled.
 std::vector<Cell> solve(const Board &position, const std::atomic<bool> *cancel = nullptr);
 // The first click of solve(); nullopt when there is none.

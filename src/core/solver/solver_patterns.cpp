@@ -132,13 +132,13 @@ void PatternTable::build(const std::atomic<bool> *cancel)
         cells[i] = m_pieces[i - 1] - 1;
     // A placement's own number: the empty cell's cell, then each piece's among the cells left.
     auto placement = [&](const int *at) {
-        uint32_t used = 0;
         size_t result = 0;
         for (size_t i = 0; i < slots; ++i) {
-            const int lower = at[i] - bitCount(used & ((1u << at[i]) - 1u));
+            int lower = at[i]; // the cells below it that are still free
+            for (size_t j = 0; j < i; ++j)
+                lower -= at[j] < at[i];
             result = result * static_cast<size_t>(Cells - static_cast<int>(i))
                      + static_cast<size_t>(lower);
-            used |= 1u << at[i];
         }
         return result;
     };

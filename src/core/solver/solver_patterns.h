@@ -82,14 +82,6 @@ private:
     void setResidue(size_t at, int value);
     void build(const std::atomic<bool> *cancel);
     void setScale();
-    static int bitCount(uint32_t bits)
-    {
-        bits = bits - ((bits >> 1) & 0x5555u);
-        bits = (bits & 0x3333u) + ((bits >> 2) & 0x3333u);
-        bits = (bits + (bits >> 4)) & 0x0f0fu;
-        return static_cast<int>((bits + (bits >> 8)) & 0x1fu);
-    }
-
     // The three base-5 digits of each byte, lowest first.
     static const std::array<std::array<uint8_t, 3>, 256> Digits;
 
@@ -106,8 +98,8 @@ const std::array<std::vector<int>, PatternTableCount> &tablePatterns();
 std::optional<std::vector<PatternTable>> buildPatternTables(const std::atomic<bool> *cancel);
 
 // The tables' file, made when the program is built and shipped beside it, so that no game waits
-// for a build: a heading, each table's residues in pattern order, and a 64-bit FNV-1a checksum of
-// all that comes before it.
+// for a build: a heading, each table's residues in pattern order, and a 64-bit FNV-1a checksum (a
+// word at a time) of all that comes before it.
 QByteArray patternFileBytes(const std::vector<PatternTable> &tables);
 // Nothing unless `bytes` are exactly such a file for tablePatterns().
 std::optional<std::vector<PatternTable>> readPatternFile(const QByteArray &bytes);
