@@ -44,6 +44,12 @@ class TestSolver : public QObject
 {
     Q_OBJECT
 private slots:
+    // The searches read the tables the build shipped, as the game does.
+    void initTestCase()
+    {
+        solver::usePatternFile(QStringLiteral(TESSARY_PROGRAM_DIR "/patterns.bin"));
+    }
+
     void fewestMatchesBreadthFirst_data()
     {
         QTest::addColumn<int>("n");
@@ -170,7 +176,8 @@ private slots:
         QTest::newRow("one entry changed") << "flipped";
         QTest::newRow("another heading") << "heading";
     }
-    // The tables shipped with the program are the tables a build makes; any other file is
+    // The tables shipped with the program are the tables a build makes (a five-piece one built
+    // here; the build itself reads each file back against all it built); any other file is
     // refused, and the tables are then built as before.
     void shippedTables()
     {
@@ -188,9 +195,11 @@ private slots:
             file[8] = 'X';
         const auto read = solver::readPatternFile(file);
         QCOMPARE(read.has_value(), damage.isEmpty());
-        if (read)
-            QCOMPARE(solver::patternFileBytes(*read),
-                     solver::patternFileBytes(*solver::patternTables(nullptr)));
+        if (!read)
+            return;
+        const solver::PatternTable &shipped = read->back();
+        QCOMPARE(shipped.pieces().size(), size_t(5));
+        QVERIFY(shipped.residues() == solver::PatternTable(shipped.pieces(), nullptr).residues());
     }
 };
 
