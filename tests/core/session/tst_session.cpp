@@ -54,9 +54,6 @@ struct Game
 
     Game()
     {
-        // The 4 x 4 searches read the tables the build made, as the game does.
-        QFile::link(QStringLiteral(TESSARY_PROGRAM_DIR "/patterns.bin"),
-                    fakes.folder.filePath(QStringLiteral("patterns.bin")));
         s.Form_Load();
         s.setUpBoard(4);
     }
