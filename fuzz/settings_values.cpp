@@ -3,7 +3,8 @@
 
 #include "adapters/ini_settings_store.h"
 
-#include <QDir>
+#include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 
 namespace fuzz {
@@ -18,16 +19,20 @@ int settingsValues(const uint8_t *data, size_t size)
 {
     if (size < 1)
         return 0;
-    // A new folder each run: QSettings caches files by name and might not notice a same-sized rewrite.
-    static int run = 0;
-    const QString folder = QFileInfo(scratchFile(QStringLiteral("unused"), {})).path()
-        + QStringLiteral("/settings-") + QString::number(++run);
-    QDir().mkpath(folder);
-    IniSettingsStore store(folder);
+    // One file on tmpfs for every input. QSettings keeps what it read of a file until its size or
+    // time changes, so each input gets a time of its own: a same-sized input is read afresh.
+    static const QString folder = QFileInfo(scratchFile(QStringLiteral("unused"), {})).path();
+    static IniSettingsStore store(folder);
+    static const QString path = store.filePath(Application);
+    static QDateTime stamp = QDateTime::fromSecsSinceEpoch(1'000'000'000, Qt::UTC);
+    stamp = stamp.addSecs(1);
     {
-        QFile file(store.filePath(Application));
-        require(file.open(QIODevice::WriteOnly), "settings file cannot be written");
+        QFile file(path);
+        require(file.open(QIODevice::WriteOnly | QIODevice::Truncate), "settings file cannot be written");
         file.write(view(data + 1, size - 1));
+        // Written out first: a write after the time is set would stamp the file with the clock.
+        require(file.flush(), "settings file written short");
+        require(file.setFileTime(stamp, QFileDevice::FileModificationTime), "settings file time not set");
     }
 
     QString before[3];
@@ -48,7 +53,6 @@ int settingsValues(const uint8_t *data, size_t size)
             require((after == QLatin1String("False")) == (before[k] == QLatin1String("False")),
                     "a preference changed by writing another");
     }
-    QDir(folder).removeRecursively();
     return 0;
 }
 

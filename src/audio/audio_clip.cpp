@@ -3,18 +3,70 @@
 
 #include <QFile>
 #include <algorithm>
+#include <limits>
 #include <sndfile.h>
 
 namespace {
 // Effects are short; these only guard memory against a wrong file under a known name.
 constexpr sf_count_t MaxSeconds = 60;
 constexpr int MaxSampleRate = 192000;
-constexpr sf_count_t ChunkFrames = 4096;
+// Read this many samples at a time, whatever the channel count: a header may claim 1024 channels.
+constexpr sf_count_t ChunkSamples = 8192;
 
 struct SndFileCloser
 {
     void operator()(SNDFILE *file) const { sf_close(file); }
 };
+
+// libsndfile reads a file on disk and bytes in memory alike through a QIODevice, with a file's
+// rules: a seek past the end is allowed and the reads there find nothing.
+struct Source
+{
+    QIODevice &device;
+    qint64 size;
+    qint64 pos = 0;
+};
+
+sf_count_t sourceLength(void *source)
+{
+    return static_cast<Source *>(source)->size;
+}
+
+sf_count_t sourceSeek(sf_count_t offset, int whence, void *data)
+{
+    auto *source = static_cast<Source *>(data);
+    const qint64 base = whence == SEEK_CUR ? source->pos : whence == SEEK_END ? source->size : 0;
+    // A damaged header can ask for any offset; no sum may overflow.
+    if (offset > std::numeric_limits<qint64>::max() - base || base + offset < 0)
+        return -1;
+    source->pos = base + offset;
+    return source->pos;
+}
+
+sf_count_t sourceRead(void *out, sf_count_t count, void *data)
+{
+    auto *source = static_cast<Source *>(data);
+    if (count <= 0 || source->pos >= source->size)
+        return 0;
+    if (source->device.pos() != source->pos && !source->device.seek(source->pos))
+        return 0;
+    const qint64 got = source->device.read(static_cast<char *>(out),
+                                           std::min<qint64>(count, source->size - source->pos));
+    if (got <= 0)
+        return 0;
+    source->pos += got;
+    return got;
+}
+
+sf_count_t sourceWrite(const void *, sf_count_t, void *)
+{
+    return 0;
+}
+
+sf_count_t sourceTell(void *source)
+{
+    return static_cast<Source *>(source)->pos;
+}
 
 // Appends left and right of each frame of the file's own channels: mono goes to both sides,
 // a third channel and beyond are dropped.
@@ -56,19 +108,29 @@ std::vector<qint16> resample(const std::vector<qint16> &stereo, int fromRate)
 
 std::shared_ptr<const WaveClip> decodeWaveFile(const QString &path)
 {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return nullptr;
+    return decodeWave(file);
+}
+
+std::shared_ptr<const WaveClip> decodeWave(QIODevice &device)
+{
+    Source source{device, device.size()};
+    SF_VIRTUAL_IO io{sourceLength, sourceSeek, sourceRead, sourceWrite, sourceTell};
     SF_INFO info{};
-    std::unique_ptr<SNDFILE, SndFileCloser> file(
-        sf_open(QFile::encodeName(path).constData(), SFM_READ, &info));
+    std::unique_ptr<SNDFILE, SndFileCloser> file(sf_open_virtual(&io, SFM_READ, &info, &source));
     if (!file || info.channels < 1 || info.samplerate < 1000 || info.samplerate > MaxSampleRate
         || info.frames < 1 || info.frames > MaxSeconds * info.samplerate)
         return nullptr;
     // The frame count in the header is only a claim (a FLAC header of a few bytes may promise a
     // minute of eight channels): memory grows with what really decodes.
-    std::vector<short> chunk(static_cast<size_t>(ChunkFrames * info.channels));
+    const sf_count_t chunkFrames = std::max<sf_count_t>(1, ChunkSamples / info.channels);
+    std::vector<short> chunk(static_cast<size_t>(chunkFrames * info.channels));
     std::vector<qint16> stereo;
     for (sf_count_t left = info.frames; left > 0;) {
         const sf_count_t read =
-            sf_readf_short(file.get(), chunk.data(), std::min(left, ChunkFrames));
+            sf_readf_short(file.get(), chunk.data(), std::min(left, chunkFrames));
         if (read < 1)
             break;
         appendStereo(stereo, chunk, read, info.channels);

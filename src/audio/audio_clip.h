@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+class QIODevice;
+
 struct WaveClip
 {
     static constexpr int SampleRate = 44100;
@@ -20,3 +22,5 @@ struct WaveClip
 // Decodes a sound file (wave or any other format libsndfile reads) and converts it to the
 // output format. Null for a missing, unreadable, empty or overlong file.
 std::shared_ptr<const WaveClip> decodeWaveFile(const QString &path);
+// The same from an open device: the file's bytes read from its start.
+std::shared_ptr<const WaveClip> decodeWave(QIODevice &device);

@@ -227,12 +227,10 @@ void addPresetFilter(const FluidLibrary &fluid, _fluid_hashtable_t *settings, _f
 
 // FluidSynth hands the callbacks nothing but this name, and opens the file again for each preset's
 // samples, so the name carries the presets to keep.
-QByteArray fluidFontName(const QString &soundFont, const QString &midiFile, bool wholeFont)
+QByteArray fluidFontName(const QString &soundFont, const QByteArray &tune, bool wholeFont)
 {
-    QFile tune(midiFile);
-    const bool read = !wholeFont && !midiFile.isEmpty() && tune.open(QIODevice::ReadOnly);
     QByteArray keys = wholeFont ? "*" : "";
-    for (int preset : presetsOfTune(read ? tune.readAll() : QByteArray()))
+    for (int preset : presetsOfTune(wholeFont ? QByteArray() : tune))
         keys += QByteArray::number(preset) + ',';
     return keys + '|' + QFile::encodeName(soundFont);
 }

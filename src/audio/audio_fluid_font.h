@@ -13,6 +13,6 @@ struct _fluid_synth_t;
 void addPresetFilter(const FluidLibrary &fluid, _fluid_hashtable_t *settings,
                      _fluid_synth_t *synth);
 
-// The name to load soundFont by with only the presets midiFile can select; with no tune, a font
-// without presets. wholeFont names the whole SoundFont.
-QByteArray fluidFontName(const QString &soundFont, const QString &midiFile, bool wholeFont = false);
+// The name to load soundFont by with only the presets the tune (a MIDI file's bytes) can select;
+// with no tune, a font without presets. wholeFont names the whole SoundFont.
+QByteArray fluidFontName(const QString &soundFont, const QByteArray &tune, bool wholeFont = false);

@@ -6,7 +6,7 @@
 
 // clang-format off
 #define TESSARY_FLUID_FUNCTIONS(F)                                                             \
-    F(fluid_set_log_function) F(fluid_is_soundfont) F(fluid_is_midifile)                       \
+    F(fluid_set_log_function) F(fluid_is_soundfont) F(fluid_player_add_mem)                    \
     F(new_fluid_settings) F(delete_fluid_settings) F(fluid_settings_setstr)                    \
     F(fluid_settings_setnum) F(fluid_settings_setint)                                          \
     F(new_fluid_synth) F(delete_fluid_synth) F(fluid_synth_sfload)                             \

@@ -21,7 +21,9 @@ void dropMessage(int, const char *, void *)
 }
 } // namespace
 
-FluidSequencer::FluidSequencer() = default;
+FluidSequencer::FluidSequencer(FontPresets presets) : m_presets(presets)
+{
+}
 
 FluidSequencer::~FluidSequencer()
 {
@@ -71,7 +73,8 @@ bool FluidSequencer::load(const QString &soundFont)
 // in a fraction of the memory. A tune that needs other presets loads the font again.
 bool FluidSequencer::loadFont()
 {
-    const QByteArray name = fluidFontName(m_soundFont, m_midiFile);
+    const QByteArray name = m_presets == FontPresets::All ? fluidFontName(m_soundFont, {}, true)
+                                                          : fluidFontName(m_soundFont, m_tune);
     if (name == m_fontName)
         return true;
     if (m_fontId != FLUID_FAILED)
@@ -97,13 +100,21 @@ void FluidSequencer::configure()
     m_fluid->fluid_settings_setint(m_settings, "synth.lock-memory", 0);
     m_fluid->fluid_settings_setint(m_settings, "synth.threadsafe-api", 0);
     // Only the samples of the instruments the tune selects are read: a few of the SoundFont's 6 MB.
-    m_fluid->fluid_settings_setint(m_settings, "synth.dynamic-sample-loading", 1);
+    // With every preset, every sample is read at once rather than on each program change.
+    m_fluid->fluid_settings_setint(m_settings, "synth.dynamic-sample-loading",
+                                   m_presets == FontPresets::OfTune ? 1 : 0);
 }
 
 void FluidSequencer::open(const QString &midiFile)
 {
+    QFile file(midiFile);
+    open(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+}
+
+void FluidSequencer::open(const QByteArray &tune)
+{
     close();
-    m_midiFile = midiFile;
+    m_tune = tune;
     if (m_synth)
         loadFont();
     startPlayer();
@@ -111,13 +122,14 @@ void FluidSequencer::open(const QString &midiFile)
 
 void FluidSequencer::startPlayer()
 {
-    // fluid_player_add takes any file without complaint, so the file is checked here.
-    const QByteArray name = QFile::encodeName(m_midiFile);
-    if (!m_synth || m_player || m_midiFile.isEmpty()
-        || !m_fluid->fluid_is_midifile(name.constData()))
+    // The player takes any bytes without complaint, so they are checked here as FluidSynth checks a
+    // file: a MIDI header first.
+    if (!m_synth || m_player || !m_tune.startsWith("MThd"))
         return;
     m_player = m_fluid->new_fluid_player(m_synth);
-    if (m_player && m_fluid->fluid_player_add(m_player, name.constData()) != FLUID_OK) {
+    if (m_player
+        && m_fluid->fluid_player_add_mem(m_player, m_tune.constData(), size_t(m_tune.size()))
+               != FLUID_OK) {
         m_fluid->delete_fluid_player(m_player);
         m_player = nullptr;
     }
@@ -145,7 +157,7 @@ void FluidSequencer::rewind()
 
 void FluidSequencer::close()
 {
-    m_midiFile.clear();
+    m_tune.clear();
     if (m_player) {
         m_fluid->fluid_player_stop(m_player);
         m_fluid->delete_fluid_player(m_player);

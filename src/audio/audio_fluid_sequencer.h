@@ -16,8 +16,11 @@ class FluidSequencer : public MixerSource
 {
 public:
     static constexpr int SampleRate = 44100;
+    // The game reads only the presets its tune selects; a caller that plays many tunes in turn can
+    // read the whole SoundFont once instead.
+    enum class FontPresets { OfTune, All };
 
-    FluidSequencer();
+    explicit FluidSequencer(FontPresets presets = FontPresets::OfTune);
     ~FluidSequencer() override;
     FluidSequencer(const FluidSequencer &) = delete;
     FluidSequencer &operator=(const FluidSequencer &) = delete;
@@ -28,8 +31,9 @@ public:
     bool isLoaded() const { return m_synth != nullptr; }
 
     // A file that is missing or not MIDI leaves the sequencer closed: every command then does
-    // nothing. Opened before load(), the file is read once the synthesizer is there.
+    // nothing. Opened before load(), the tune starts once the synthesizer is there.
     void open(const QString &midiFile);
+    void open(const QByteArray &tune); // the file's bytes
     void play();
     void stop();   // keeps the position
     void rewind(); // back to the start, playing or not
@@ -48,8 +52,9 @@ private:
     void releaseNotes();
 
     const FluidLibrary *m_fluid = nullptr;
+    FontPresets m_presets;
     bool m_loadTried = false;
-    QString m_midiFile;
+    QByteArray m_tune;
     QString m_soundFont;
     QByteArray m_fontName; // as loaded
     int m_fontId = -1;     // FLUID_FAILED: none

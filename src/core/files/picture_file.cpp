@@ -41,10 +41,15 @@ PictureFile loadPictureFile(const QString &path, QSize shownSize)
     if (!file.open(QIODevice::ReadOnly))
         return refused(QCoreApplication::translate("PictureFile", "The file cannot be read: %1.")
                            .arg(file.errorString()));
-    if (file.size() == 0)
+    return loadPicture(file, shownSize);
+}
+
+PictureFile loadPicture(QIODevice &device, QSize shownSize)
+{
+    if (device.size() == 0)
         return refused(QCoreApplication::translate("PictureFile", "The file is empty."));
 
-    QImageReader reader(&file);
+    QImageReader reader(&device);
     const QByteArray format = reader.format();
     if (format != "bmp" && format != "jpeg" && format != "gif")
         return refused(

@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+class QIODevice;
+
 inline constexpr int MaxPictureSide = 20000;
 inline constexpr qint64 MaxPicturePixels = 200'000'000;
 
@@ -20,3 +22,5 @@ struct PictureFile
 
 // Loads a BMP, JPEG or GIF file (recognised by its content, not its name) stretched to `shownSize`.
 PictureFile loadPictureFile(const QString &path, QSize shownSize);
+// The same from an open device holding the file's bytes.
+PictureFile loadPicture(QIODevice &device, QSize shownSize);

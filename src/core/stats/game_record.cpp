@@ -94,6 +94,9 @@ QByteArray recordLine(const GameRecord &record)
 
 std::optional<GameRecord> parseRecordLine(const QByteArray &line)
 {
+    // Counted first: splitting every line that is no record would cost more than the records.
+    if (line.count('\t') != 8)
+        return std::nullopt;
     const QByteArrayList fields = line.split('\t');
     if (fields.size() != 9)
         return std::nullopt;

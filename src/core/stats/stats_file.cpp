@@ -89,7 +89,8 @@ MergedStatistics mergeStatistics(const QByteArray &now, const QList<GameRecord> 
             held.insert(bare);
             records << *record;
         }
-        text += line + '\n';
+        text += line;
+        text += '\n';
     }
     text.chop(1); // the split gave one more line than the text has line breaks
     if (!text.isEmpty() && !text.endsWith('\n'))
