@@ -31,9 +31,14 @@ private slots:
         row("German from LANGUAGE, before LANG", {"de:ja", "", "ja_JP.UTF-8"},
             {"&Datei", "1 Klick", "Neuer Rekord für dieses Spielfeld!", "Bestenliste", "Abbrechen",
              "tessaryhelp_de.html"});
+        const QStringList japanese = {"ファイル(&F)",
+                                      "1 クリック",
+                                      "この盤面の新記録です！", // the top-score message
+                                      "最高記録",
+                                      "キャンセル",
+                                      "tessaryhelp.html"};
         row("Japanese from LC_ALL, before LANG; no Japanese help", {"", "ja_JP.UTF-8", "de_DE"},
-            {"ファイル(&F)", "1 クリック", "この盤面の新記録です！", "最高記録", "キャンセル",
-             "tessaryhelp.html"});
+            japanese);
         row("English first in LANGUAGE, before German", {"en@quot:de", "", "de_DE.UTF-8"}, english);
         row("no translation, a path, an empty entry, then C: English",
             {"sv:../../de::", "", "C.UTF-8"}, english);

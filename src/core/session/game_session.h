@@ -128,6 +128,9 @@ private:
     void searchHint();
     void abandonHint();
     void hintFound(quint64 generation, const std::vector<Cell> &clicks);
+    using FoundHandler = void (GameSession::*)(quint64, const std::vector<Cell> &);
+    void solveOnWorker(const Board &board, std::shared_ptr<std::atomic<bool>> cancel,
+                       quint64 generation, FoundHandler found);
     void showWantedHint();
 
     Platform m_platform;

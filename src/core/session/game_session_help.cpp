@@ -31,17 +31,24 @@ void GameSession::startFewestClicks(const Board &scramble)
     m_scramble = scramble;
     if (m_scramble.n != 3 && m_scramble.n != 4)
         return;
-    m_solverPool.setMaxThreadCount(1);
     m_solveCancel = std::make_shared<std::atomic<bool>>(false);
-    m_solverPool.start(
-        [this, cancel = m_solveCancel, generation = m_solveGeneration, scramble = m_scramble] {
-            const auto clicks = solver::shortestSolution(scramble, cancel.get());
-            if (!clicks || cancel->load())
-                return;
-            QMetaObject::invokeMethod(
-                this, [this, generation, found = *clicks] { fewestClicksFound(generation, found); },
-                Qt::QueuedConnection);
-        });
+    solveOnWorker(m_scramble, m_solveCancel, m_solveGeneration, &GameSession::fewestClicksFound);
+}
+
+// The shortest way from `board`, searched on the worker and handed to `found` on this thread
+// unless `cancel` is set first.
+void GameSession::solveOnWorker(const Board &board, std::shared_ptr<std::atomic<bool>> cancel,
+                                quint64 generation, FoundHandler found)
+{
+    m_solverPool.setMaxThreadCount(1);
+    m_solverPool.start([this, board, cancel, generation, found] {
+        const auto clicks = solver::shortestSolution(board, cancel.get());
+        if (!clicks || cancel->load())
+            return;
+        QMetaObject::invokeMethod(
+            this, [this, generation, found, way = *clicks] { (this->*found)(generation, way); },
+            Qt::QueuedConnection);
+    });
 }
 
 void GameSession::abandonFewestClicks()
@@ -119,16 +126,7 @@ void GameSession::searchHint()
     m_hintWanted = true;
     m_hintFrom = m_board;
     m_hintCancel = std::make_shared<std::atomic<bool>>(false);
-    m_solverPool.setMaxThreadCount(1);
-    m_solverPool.start(
-        [this, cancel = m_hintCancel, generation = m_hintGeneration, board = m_board] {
-            const auto clicks = solver::shortestSolution(board, cancel.get());
-            if (!clicks || cancel->load())
-                return;
-            QMetaObject::invokeMethod(
-                this, [this, generation, found = *clicks] { hintFound(generation, found); },
-                Qt::QueuedConnection);
-        });
+    solveOnWorker(m_board, m_hintCancel, m_hintGeneration, &GameSession::hintFound);
 }
 
 // The board has changed: an answer for the old one is never shown.
