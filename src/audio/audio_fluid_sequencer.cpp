@@ -6,7 +6,9 @@
 
 #include <QFile>
 #include <algorithm>
+#include <cstring>
 #include <malloc.h>
+#include <optional>
 
 namespace {
 // The tune peaks around -11 dBFS at this gain, leaving room for the effects on top.
@@ -18,6 +20,84 @@ constexpr qint64 ReverbTailFrames = 2 * FluidSequencer::SampleRate;
 
 void dropMessage(int, const char *, void *)
 {
+}
+
+// A variable-length number of at most four bytes, as FluidSynth reads one, ending before `end`;
+// `at` moves past it.
+std::optional<quint32> variableLength(const uchar *bytes, qsizetype &at, qsizetype end)
+{
+    quint32 value = 0;
+    for (int i = 0; i < 4 && at < end; ++i) {
+        const uchar byte = bytes[at++];
+        value = value << 7 | (byte & 0x7f);
+        if (!(byte & 0x80))
+            return value;
+    }
+    return std::nullopt;
+}
+
+// Whether the events from `at` end within `end`. FluidSynth keeps the running status across
+// system exclusive and meta events too, and skips what follows the end of track.
+bool eventsFit(const uchar *bytes, qsizetype at, qsizetype end)
+{
+    int running = 0;
+    while (at < end) {
+        if (!variableLength(bytes, at, end) || at >= end) // the time before the event
+            return false;
+        int status = bytes[at];
+        if (status & 0x80)
+            ++at;
+        else if (running == 0)
+            return false;
+        else
+            status = running;
+        running = status;
+        if (status == 0xf0 || status == 0xff) {
+            const int type = status == 0xff && at < end ? bytes[at++] : 0;
+            const auto length = variableLength(bytes, at, end);
+            if (!length || *length > quint64(end - at))
+                return false;
+            at += *length;
+            if (type == 0x2f)
+                return true;
+        } else if (status > 0xf0) {
+            return false; // an escape or a real-time message: not in a file FluidSynth reads
+        } else {
+            const int data = (status & 0xe0) == 0xc0 ? 1 : 2; // program and channel pressure: one
+            if (end - at < data)
+                return false;
+            at += data;
+        }
+    }
+    return true;
+}
+
+// Whether every event of the file lies within its track, read the way FluidSynth reads it.
+// FluidSynth takes a system exclusive or meta event's length on trust and allocates that much
+// before it reads: a file of 55 bytes asked for 256 MB.
+bool eventsFitTheirTracks(const QByteArray &tune)
+{
+    const auto *bytes = reinterpret_cast<const uchar *>(tune.constData());
+    const qsizetype size = tune.size();
+    const auto bigEndian = [bytes](qsizetype at, int count) {
+        quint32 value = 0;
+        for (int i = 0; i < count; ++i)
+            value = value << 8 | bytes[at + i];
+        return value;
+    };
+    if (size < 14 || !tune.startsWith("MThd") || bigEndian(4, 4) != 6)
+        return false;
+    // Chunks other than tracks are skipped and not counted.
+    for (qsizetype tracks = bigEndian(10, 2), at = 14; tracks > 0; at += 8 + bigEndian(at + 4, 4)) {
+        if (size - at < 8 || bigEndian(at + 4, 4) > quint64(size - at - 8))
+            return false;
+        if (std::memcmp(bytes + at, "MTrk", 4) == 0) {
+            if (!eventsFit(bytes, at + 8, at + 8 + bigEndian(at + 4, 4)))
+                return false;
+            --tracks;
+        }
+    }
+    return true;
 }
 } // namespace
 
@@ -122,9 +202,9 @@ void FluidSequencer::open(const QByteArray &tune)
 
 void FluidSequencer::startPlayer()
 {
-    // The player takes any bytes without complaint, so they are checked here as FluidSynth checks a
-    // file: a MIDI header first.
-    if (!m_synth || m_player || !m_tune.startsWith("MThd"))
+    // The player takes any bytes without complaint, so they are checked here: a MIDI file whose
+    // every event lies within its track.
+    if (!m_synth || m_player || !eventsFitTheirTracks(m_tune))
         return;
     m_player = m_fluid->new_fluid_player(m_synth);
     if (m_player
