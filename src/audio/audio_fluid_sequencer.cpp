@@ -36,8 +36,9 @@ std::optional<quint32> variableLength(const uchar *bytes, qsizetype &at, qsizety
     return std::nullopt;
 }
 
-// Whether the events from `at` end within `end`. FluidSynth keeps the running status across
-// system exclusive and meta events too, and skips what follows the end of track.
+// Whether the events from `at` end within `end`; FluidSynth skips what follows the end of track.
+// Readers differ on the running status after a system exclusive or meta event, so a file that
+// relies on it is refused rather than read one way here and another there.
 bool eventsFit(const uchar *bytes, qsizetype at, qsizetype end)
 {
     int running = 0;
@@ -51,7 +52,7 @@ bool eventsFit(const uchar *bytes, qsizetype at, qsizetype end)
             return false;
         else
             status = running;
-        running = status;
+        running = status < 0xf0 ? status : 0;
         if (status == 0xf0 || status == 0xff) {
             const int type = status == 0xff && at < end ? bytes[at++] : 0;
             const auto length = variableLength(bytes, at, end);
@@ -61,7 +62,7 @@ bool eventsFit(const uchar *bytes, qsizetype at, qsizetype end)
             if (type == 0x2f)
                 return true;
         } else if (status > 0xf0) {
-            return false; // an escape or a real-time message: not in a file FluidSynth reads
+            return false; // an escape, or a message that has no place in a file
         } else {
             const int data = (status & 0xe0) == 0xc0 ? 1 : 2; // program and channel pressure: one
             if (end - at < data)
