@@ -31,14 +31,33 @@ Contents contents(const QString &path)
     const QByteArray text = file.read(MaxStatsFileBytes + 1);
     return {text.size() <= MaxStatsFileBytes, text};
 }
+
+// Calls `visit` with each line of `text` as split('\n') would give it, and the line without a
+// "\r" before its break; both share the text's bytes, so a file of many lines is not copied a line
+// at a time.
+template<typename Visit>
+void forEachLine(const QByteArray &text, Visit visit)
+{
+    for (qsizetype start = 0;;) {
+        const qsizetype end = text.indexOf('\n', start);
+        const qsizetype size = (end < 0 ? text.size() : end) - start;
+        const char *from = text.constData() + start;
+        visit(QByteArray::fromRawData(from, size),
+              QByteArray::fromRawData(from, size > 0 && from[size - 1] == '\r' ? size - 1 : size));
+        if (end < 0)
+            return;
+        start = end + 1;
+    }
+}
 } // namespace
 
 QList<GameRecord> readRecords(const QByteArray &text)
 {
     QList<GameRecord> records;
-    for (const QByteArray &line : text.split('\n'))
-        if (const auto record = parseRecordLine(line.endsWith('\r') ? line.chopped(1) : line))
+    forEachLine(text, [&records](const QByteArray &, const QByteArray &bare) {
+        if (const auto record = parseRecordLine(bare))
             records << *record;
+    });
     return records;
 }
 
@@ -78,21 +97,20 @@ MergedStatistics mergeStatistics(const QByteArray &now, const QList<GameRecord> 
                                  const QString &reset)
 {
     QByteArray text = now.isEmpty() ? Heading : QByteArray();
-    QSet<QByteArray> held;
+    QSet<QByteArray> held; // lines of `now` share its bytes, which outlive the set
     QList<GameRecord> records;
-    for (const QByteArray &line : now.split('\n')) {
-        const QByteArray bare = line.endsWith('\r') ? line.chopped(1) : line;
+    forEachLine(now, [&](const QByteArray &line, const QByteArray &bare) {
         const auto record = parseRecordLine(bare);
         if (record && !reset.isEmpty() && record->board() == reset)
-            continue;
+            return;
         if (record) {
             held.insert(bare);
             records << *record;
         }
         text += line;
         text += '\n';
-    }
-    text.chop(1); // the split gave one more line than the text has line breaks
+    });
+    text.chop(1); // one more line than the text has line breaks
     if (!text.isEmpty() && !text.endsWith('\n'))
         text += '\n';
     for (const GameRecord &record : added) {
