@@ -25,6 +25,13 @@ QString storedKey(QSettings &settings, const QString &key)
 
 using Entries = QMap<QString, QVariant>;
 
+// Text as it comes back once written: an escape in a hand-damaged file can read as half of a
+// UTF-16 pair, which is written as U+FFFD.
+QString asWritten(const QString &text)
+{
+    return QString::fromUtf8(text.toUtf8());
+}
+
 // The entries as a reader finds them. A hand-damaged file can list a key under a stray slash, or
 // one that holds no value, and give a list back as another kind of list; written afresh, those
 // come back in one form, so they are taken in that form.
@@ -35,10 +42,16 @@ Entries entriesOf(QSettings &settings)
         const QString key =
             listed.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
         QVariant value = settings.value(key);
-        if (value.typeId() == QMetaType::QVariantList)
-            value = value.toStringList();
+        if (value.typeId() == QMetaType::QVariantList || value.typeId() == QMetaType::QStringList) {
+            QStringList texts = value.toStringList();
+            for (QString &text : texts)
+                text = asWritten(text);
+            value = texts;
+        } else if (value.typeId() == QMetaType::QString) {
+            value = asWritten(value.toString());
+        }
         if (!key.isEmpty() && value.isValid())
-            entries.insert(key, value);
+            entries.insert(asWritten(key), value);
     }
     return entries;
 }
