@@ -21,17 +21,6 @@ long peakKb()
 }
 
 using Entry = int (*)(const uint8_t *, size_t);
-} // namespace
-
-// Under AddressSanitizer, one allocation of 256 MB is a fault, as it is to the fuzzer: a reader
-// that asks for it on a file's word and gives it back untouched leaves no trace in the peak.
-extern "C" const char *__asan_default_options();
-extern "C" const char *__asan_default_options()
-{
-    return "max_allocation_size_mb=255";
-}
-
-namespace {
 
 struct Target {
     const char *name;
@@ -59,6 +48,14 @@ int feed(const Target &target, const QString &path)
     return 0;
 }
 } // namespace
+
+// Under AddressSanitizer, one allocation of 256 MB is a fault, as it is to the fuzzer: a reader
+// that asks for it on a file's word and gives it back untouched leaves no trace in the peak.
+extern "C" const char *__asan_default_options();
+extern "C" const char *__asan_default_options()
+{
+    return "max_allocation_size_mb=255";
+}
 
 // Usage: fuzz_regressions <fuzz folder> <media folder>
 int main(int argc, char **argv)
